@@ -1,0 +1,207 @@
+#include "commands.h"
+
+#include "audit.h"
+#include "calendar.h"
+#include "clock.h"
+#include "demo.h"
+#include "schema.h"
+#include "secrets.h"
+#include "session.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace zeran::cli {
+
+QString takeOption(QStringList &args, const QString &name)
+{
+    const int i = args.indexOf(name);
+    if (i < 0 || i + 1 >= args.size())
+        return QString();
+    const QString v = args.at(i + 1);
+    args.remove(i, 2);
+    return v;
+}
+
+bool takeFlag(QStringList &args, const QString &name)
+{
+    return args.removeAll(name) > 0;
+}
+
+namespace {
+
+struct Target {
+    QString dir;
+    QString server;
+    Secrets secrets;
+};
+
+// DIR and --server; anything left over is an error.
+std::optional<Target> target(QStringList &args, Io io, const char *command)
+{
+    Target t;
+    t.server = takeOption(args, QStringLiteral("--server"));
+    t.secrets = Secrets::load();
+    if (args.size() != 1 || args.first().startsWith(QLatin1String("--"))) {
+        io.err << command << ": klasör (DIR) bekleniyor" << (args.isEmpty() ? QString() : QStringLiteral(", fazlası: ") + args.join(QLatin1Char(' '))) << "\n";
+        return std::nullopt;
+    }
+    t.dir = QDir(args.first()).absolutePath();
+    return t;
+}
+
+db::ConnectParams mainParams(const Target &t)
+{
+    db::ConnectParams p;
+    p.server = t.server;
+    p.path = mainDatabasePath(t.dir);
+    p.password = t.secrets.mainPassword;
+    return p;
+}
+
+db::ConnectParams accountingParams(const Target &t)
+{
+    db::ConnectParams p;
+    p.server = t.server;
+    p.path = QDir(t.dir).filePath(QStringLiteral("ANALITIK.GDB"));
+    p.password = t.secrets.accountingPassword;
+    return p;
+}
+
+// Creating over an existing file would destroy an institution's data: refuse.
+bool prepareFolder(const Target &t, const QStringList &files, Io io)
+{
+    if (t.server.isEmpty()) {
+        if (!QDir().mkpath(t.dir)) {
+            io.err << "Klasör oluşturulamadı: " << t.dir << "\n";
+            return false;
+        }
+        for (const QString &f : files) {
+            const QString path = QDir(t.dir).filePath(f);
+            if (QFileInfo::exists(path)) {
+                io.err << "Veritabanı zaten var, üzerine yazılmaz: " << path << "\n";
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int initDb(const QStringList &argsIn, Io io)
+{
+    QStringList args = argsIn;
+    const bool accounting = takeFlag(args, QStringLiteral("--accounting"));
+    const auto t = target(args, io, "init-db");
+    if (!t)
+        return 2;
+    QStringList files{QStringLiteral("PERSONEL.GDB")};
+    if (accounting)
+        files << QStringLiteral("ANALITIK.GDB");
+    if (!prepareFolder(*t, files, io))
+        return 1;
+    try {
+        schema::createMainDatabase(mainParams(*t));
+        io.out << "Oluşturuldu: " << mainParams(*t).connectionString() << "\n";
+        if (accounting) {
+            schema::createAccountingDatabase(accountingParams(*t));
+            io.out << "Oluşturuldu: " << accountingParams(*t).connectionString() << "\n";
+        }
+    } catch (const db::DbError &e) {
+        io.err << "Veritabanı oluşturulamadı: " << e.text << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int demoDb(const QStringList &argsIn, Io io)
+{
+    QStringList args = argsIn;
+    const auto t = target(args, io, "demo-db");
+    if (!t)
+        return 2;
+    if (!prepareFolder(*t, {QStringLiteral("PERSONEL.GDB"), QStringLiteral("ANALITIK.GDB")}, io))
+        return 1;
+    try {
+        const db::ConnectParams p = mainParams(*t);
+        schema::createMainDatabase(p);
+        {
+            db::Database db(QStringLiteral("zeran-demo"));
+            db.open(p);
+            demo::fillDemoInstitution(db, {});
+        }
+        schema::createAccountingDatabase(accountingParams(*t));
+        io.out << "Örnek kurum veritabanı oluşturuldu: " << p.connectionString() << "\n";
+    } catch (const db::DbError &e) {
+        io.err << "Örnek veritabanı oluşturulamadı: " << e.text << "\n";
+        if (t->server.isEmpty()) {
+            QFile::remove(mainDatabasePath(t->dir));
+            QFile::remove(QDir(t->dir).filePath(QStringLiteral("ANALITIK.GDB")));
+        }
+        return 1;
+    }
+    return 0;
+}
+
+int check(const QStringList &argsIn, Io io)
+{
+    QStringList args = argsIn;
+    const auto t = target(args, io, "check");
+    if (!t)
+        return 2;
+    Session s;
+    s.secrets = t->secrets;
+    s.settings.SRV = t->server;
+    s.settings.YOL = t->dir;
+    try {
+        s.openMain(mainParams(*t));
+    } catch (const db::DbError &e) {
+        io.err << "Veritabanına bağlanılamadı: " << e.text << "\n";
+        return 1;
+    }
+    QString detail;
+    switch (s.versionGate(&detail)) {
+    case GateResult::Equal:
+        break;
+    case GateResult::Upgraded:
+        io.out << kUpgradedMessage << "\n";
+        break;
+    case GateResult::UpgradeFailed:
+        io.err << kUpgradeFailedMessage << "\n" << detail << "\n";
+        return 1;
+    case GateResult::ProgramTooOld:
+        io.err << kProgramTooOldMessage << "\n";
+        return 1;
+    case GateResult::Unreadable:
+        io.err << "Sürüm okunamadı: " << detail << "\n";
+        return 1;
+    }
+    try {
+        s.activateContext(clock::today());
+        s.loginAsDefaultUser();
+        s.rightsaktar();
+    } catch (const db::DbError &e) {
+        io.err << "Tanımlar okunamadı: " << e.text << "\n";
+        return 1;
+    }
+    const WorkingContext &c = s.ctx;
+    const auto date = [](const QDate &d) { return d.toString(QStringLiteral("dd.MM.yyyy")); };
+    io.out << "Veritabanı: " << mainParams(*t).connectionString() << "\n"
+           << "Sürüm: " << schema::readVersionText(s.main()) << " (program " << cal::kVersionText << ")\n"
+           << "Kurum: " << c.KURUM << "\n"
+           << "Çalışma yılı (CYIL): " << c.CYIL << "\n"
+           << "Dönem (DON): " << c.DON << "\n"
+           << "Ay (AY): " << c.AY << " " << c.AYADI << "\n"
+           << "Gün: " << c.GUN << " " << c.GUNADI << "\n"
+           << "Tarih: " << c.dateText() << "\n"
+           << "Ödeme dönemi: " << date(c.DONBAS) << " - " << date(c.DONBIT) << "\n"
+           << "Aktif birim (MBKOD): " << c.MBKOD << "\n"
+           << "Ödeme birimi (MODEMEBKOD): " << c.MODEMEBKOD << "\n"
+           << "Kullanıcı: " << c.KULNO << " " << c.userName << "\n"
+           << "Kullanıcı girişi (UDUR): " << c.UDUR << "  İzleme (IZL): " << c.IZL << "\n"
+           << "Muhasebe VT: " << s.accountingParams().connectionString() << "\n";
+    return 0;
+}
+
+}  // namespace zeran::cli

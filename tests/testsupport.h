@@ -1,0 +1,26 @@
+#pragma once
+// Shared helpers of the tests: fresh databases, embedded or on the tests' private server.
+
+#include "database.h"
+
+#include <QTemporaryDir>
+
+namespace zeran::test {
+
+enum class Mode { Embedded, Server };
+
+/// Connection parameters for a database file `file` in `dir`, embedded or on the server
+/// that the test fixture started (ZERAN_TEST_SERVER / ZERAN_TEST_SERVER_PASSWORD).
+db::ConnectParams params(Mode mode, const QString &dir, const QString &file = QStringLiteral("PERSONEL.GDB"));
+
+/// A new main database at the current schema in a fresh folder that lives as long as this.
+struct FreshDatabase {
+    explicit FreshDatabase(Mode mode = Mode::Embedded);
+    QTemporaryDir dir;
+    db::ConnectParams params;
+};
+
+/// A process-unique connection name.
+QString uniqueName(const char *prefix);
+
+}  // namespace zeran::test
