@@ -85,7 +85,7 @@ private slots:
             "ZERKANOR", "VEROR", "ZERHESTUR", "ZERKES", "SENDIKA", "BESFIRMA", "COCUK", "ICRA", "HIZBOR",
             "GOSTAN", "EKGOSTAN", "ELOHT",
             // results and snapshots, accounting definitions and postings, contributions, leave
-            "ZERMAAS", "ZERARSIV", "ZERNAKTAN", "ZERQRNAK", "EMKES", "QREMKES", "IZIN", "IZINMIKTAR",
+            "ZERMAAS", "ZERARSIV", "ZERNAKBIL", "ZERNAKTAN", "ZERQRNAK", "EMKES", "QREMKES", "IZIN", "IZINMIKTAR",
             // the sibling program's tables this system reads or alters
             "ISCKANOR", "ISCNAKTAN", "ISCQRNAK"};
         for (const QString &t : required)
@@ -111,7 +111,7 @@ private slots:
         db::Database d(test::uniqueName("m"));
         d.open(p);
         const QStringList have = tables(d);
-        for (const char *t : {"TANIM", "YEVMIYE", "MUHHAR", "CARI", "HPLAN", "GIDBUT", "EKNKOD"})
+        for (const char *t : {"TANIM", "BIRIM", "YEVMIYE", "MUHHAR", "CARI", "HPLAN", "GIDBUT", "EKNKOD"})
             QVERIFY2(have.contains(QLatin1String(t)), t);
         QVERIFY(d.nextGeneratorValue(QStringLiteral("GEN_YEVKAYNO")) > 0);
         QVERIFY(d.nextGeneratorValue(QStringLiteral("GEN_YEVNO")) > 0);
