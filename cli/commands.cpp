@@ -201,6 +201,11 @@ int check(const QStringList &argsIn, Io io)
            << "Kullanıcı: " << c.KULNO << " " << c.userName << "\n"
            << "Kullanıcı girişi (UDUR): " << c.UDUR << "  İzleme (IZL): " << c.IZL << "\n"
            << "Muhasebe VT: " << s.accountingParams().connectionString() << "\n";
+    // The accounting database is optional for the payroll: a missing one is a warning only.
+    if (s.muhibaseac())
+        io.out << "Muhasebe kodu (MUHKOD): " << c.MUHKOD << "\n";
+    else
+        io.out << kAccountingMissingMessage << "\n";
     return 0;
 }
 

@@ -39,7 +39,8 @@ struct Decimal {
     int exponent = 0;
 };
 
-Decimal decompose(double v)
+template <typename F>
+Decimal decompose(F v)
 {
     if (!std::isfinite(v))
         throw MoneyInvalidRate("Money: rate is not a finite number");
@@ -240,6 +241,14 @@ Money Money::fromKurus(std::int64_t kurus)
 
 Money Money::fromDbDouble(double stored)
 {
+    const Decimal d = decompose(stored);
+    return Money(roundQuotient(d.negative, d.digits, d.exponent + 4, 1));
+}
+
+Money Money::fromDbFloat(float stored)
+{
+    // The shortest text of the single-precision value is what was typed: 12345.67 stored in
+    // a FLOAT reads back as 12345.669921875 in double precision, but as "12345.67" here.
     const Decimal d = decompose(stored);
     return Money(roundQuotient(d.negative, d.digits, d.exponent + 4, 1));
 }

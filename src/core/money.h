@@ -61,6 +61,10 @@ public:
     /// to even at the fourth (0.00005 -> 0.0000, 0.00015 -> 0.0002).
     /// Throws MoneyInvalidRate for NaN/infinity, MoneyOverflow when too large.
     static Money fromDbDouble(double stored);
+    /// An amount read from a single-precision FLOAT column (the pay record's input amounts).
+    /// Qt hands such a value over as a double; pass it as float (exact) so that the amount
+    /// is the shortest decimal of the stored float, i.e. what the clerk typed.
+    static Money fromDbFloat(float stored);
 
     /// The exact product of two rates as an amount, rounded once to four
     /// decimals ties to even (for amounts defined as rate × rate, such as an

@@ -42,6 +42,7 @@ private slots:
         QVERIFY(r.out.contains(QStringLiteral("Tarih: 9-ARALIK(12)-2026")));
         QVERIFY2(r.out.contains(QStringLiteral("Ödeme dönemi: 15.12.2026 - 14.01.2027")), qPrintable(r.out));
         QVERIFY(r.out.contains(QStringLiteral("Kullanıcı: 1 ZIVO")));
+        QVERIFY(r.out.contains(QStringLiteral("Muhasebe kodu (MUHKOD): 46.01.32")));
     }
 
     void refusesToOverwriteAnExistingDatabase()
@@ -91,7 +92,7 @@ private slots:
         QVERIFY2(r.code == 0, qPrintable(r.err));
         QVERIFY(r.out.contains(QStringLiteral("Dönem (DON): 1")));
         QVERIFY(r.out.contains(QStringLiteral("Çalışma yılı (CYIL): 2026")));
-        QVERIFY(!r.out.contains(QStringLiteral("Kurum: \n")));
+        QVERIFY(r.out.contains(QStringLiteral("Kurum: ÖRNEK BELEDİYESİ")));
     }
 
     void worksAgainstTheServer()

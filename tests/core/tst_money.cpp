@@ -83,6 +83,8 @@ private slots:
 
     void fromDbDouble_data();
     void fromDbDouble();
+    void fromDbFloat_data();
+    void fromDbFloat();
     void doubleRoundTrip_data();
     void doubleRoundTrip();
 
@@ -478,6 +480,26 @@ void TestMoney::fromDbDouble()
     QFETCH(double, stored);
     QFETCH(qint64, raw);
     QCOMPARE(Money::fromDbDouble(stored).raw(), raw);
+}
+
+void TestMoney::fromDbFloat_data()
+{
+    QTest::addColumn<double>("typed");
+    QTest::addColumn<qint64>("raw");
+    // What a FLOAT column hands back (the float widened to double) must read as typed.
+    QTest::newRow("two decimals") << 12345.67 << Q_INT64_C(123456700);
+    QTest::newRow("kurus") << 0.01 << Q_INT64_C(100);
+    QTest::newRow("negative") << -850.35 << Q_INT64_C(-8503500);
+    QTest::newRow("whole") << 8138.0 << Q_INT64_C(81380000);
+    QTest::newRow("zero") << 0.0 << Q_INT64_C(0);
+}
+
+void TestMoney::fromDbFloat()
+{
+    QFETCH(double, typed);
+    QFETCH(qint64, raw);
+    const double fromColumn = double(float(typed));
+    QCOMPARE(Money::fromDbFloat(float(fromColumn)).raw(), raw);
 }
 
 void TestMoney::doubleRoundTrip_data()
