@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "prompter.h"
 #include "quitsignals.h"
+#include "screens.h"
 #include "session.h"
 #include "singleinstance.h"
 #include "splash.h"
@@ -44,6 +45,7 @@ int main(int argc, char *argv[])
 
     zeran::Session session;
     zeran::ui::MainWindow window(session, QDir::currentPath());
+    attachScreens(window, session);
     window.ibaseac();
 
     // The window decides when the program ends (its close, or a stop during activation).

@@ -2,18 +2,34 @@
 
 #include "clock.h"
 #include "commands.h"
+#include "registry.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 
 namespace {
-const char *kUsage =
-    "Kullanım: zeran-cli KOMUT [seçenekler]\n"
-    "  init-db DIR [--accounting] [--server HOST]   boş PERSONEL.GDB (ve ANALITIK.GDB) oluşturur\n"
-    "  demo-db DIR [--server HOST]                  örnek kurum veritabanı oluşturur\n"
-    "  check DIR [--server HOST] [--today YYYY-AA-GG]  açar, sürümü denetler, çalışma bağlamını yazar\n"
-    "Parolalar: ZERAN_DB_PASSWORD / ZERAN_MUH_PASSWORD ya da ZERAN_SECRETS dosyası (gömülü kullanımda gerekmez).\n";
+const zeran::cli::Registration regInit("init-db", "init-db DIR [--accounting] [--server HOST]   boş PERSONEL.GDB (ve ANALITIK.GDB) oluşturur", &zeran::cli::initDb);
+const zeran::cli::Registration regDemo("demo-db", "demo-db DIR [--server HOST]   örnek kurum veritabanı oluşturur", &zeran::cli::demoDb);
+const zeran::cli::Registration regCheck("check", "check DIR [--server HOST] [--today YYYY-AA-GG]   açar, sürümü denetler, çalışma bağlamını yazar", &zeran::cli::check);
+
+QString usage()
+{
+    QString u = QStringLiteral("Kullanım: zeran-cli KOMUT [seçenekler]\n");
+    for (const auto &c : zeran::cli::commands())
+        u += QStringLiteral("  ") + c.usage + QLatin1Char('\n');
+    u += QStringLiteral("Parolalar: ZERAN_DB_PASSWORD / ZERAN_MUH_PASSWORD ya da ZERAN_SECRETS dosyası "
+                        "(gömülü kullanımda gerekmez).\n");
+    return u;
 }
+}  // namespace
+
+namespace zeran::cli {
+std::vector<Command> &commands()
+{
+    static std::vector<Command> all;
+    return all;
+}
+}  // namespace zeran::cli
 
 int main(int argc, char **argv)
 {
@@ -28,19 +44,24 @@ int main(int argc, char **argv)
         return 2;
     }
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
-        (args.isEmpty() ? err : out) << kUsage;
+        (args.isEmpty() ? err : out) << usage();
         return args.isEmpty() ? 2 : 0;
     }
-    const QString command = args.takeFirst();
+    // The longest registered name that the arguments start with ("rates show" before "rates").
+    const zeran::cli::Command *found = nullptr;
+    int words = 0;
+    for (const auto &c : zeran::cli::commands()) {
+        const QStringList name = c.name.split(QLatin1Char(' '));
+        if (name.size() <= args.size() && args.mid(0, name.size()) == name && name.size() > words) {
+            found = &c;
+            words = name.size();
+        }
+    }
     int rc = 2;
-    if (command == QLatin1String("init-db"))
-        rc = zeran::cli::initDb(args, io);
-    else if (command == QLatin1String("demo-db"))
-        rc = zeran::cli::demoDb(args, io);
-    else if (command == QLatin1String("check"))
-        rc = zeran::cli::check(args, io);
+    if (found)
+        rc = found->run(args.mid(words), io);
     else
-        err << "Bilinmeyen komut: " << command << "\n" << kUsage;
+        err << "Bilinmeyen komut: " << args.join(QLatin1Char(' ')) << "\n" << usage();
     out.flush();
     err.flush();
     return rc;
