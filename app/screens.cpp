@@ -1,10 +1,29 @@
 #include "screens.h"
 
+#include "definitionsdialog.h"
+#include "generaldialog.h"
+#include "legalratesdialog.h"
 #include "mainwindow.h"
+#include "pensioncompaniesdialog.h"
+#include "personnelscreens.h"
 #include "session.h"
+#include "taxratesdialog.h"
+#include "unionsdialog.h"
 
 void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
 {
-    (void)window;
-    (void)session;
+    auto *w = &window;
+    auto *s = &session;
+    w->attachScreen(QStringLiteral("Sicil Bilgileri"),
+                    [w, s] { zeran::personnel::openRegistry(w, *s, &w->prompter()); });
+    w->attachScreen(QStringLiteral("Genel Tanımlar"), [w, s] {
+        zeran::general::openGeneralDefinitions(w, *s);
+        w->afterGeneralDefinitions();
+    });
+    w->attachScreen(QStringLiteral("Kanuni Oranlar"), [w, s] { zeran::rates::openLegalRates(w, *s); });
+    w->attachScreen(QStringLiteral("Vergi Oranları"), [w, s] { zeran::rates::openTaxRates(w, *s); });
+    w->attachScreen(QStringLiteral("Ünvan-Kesinti Gelir-Tanımları"),
+                    [w, s] { zeran::definitions::openDefinitions(w, *s); });
+    w->attachScreen(QStringLiteral("Sendika Tanımları"), [w, s] { zeran::definitions::openUnions(w, *s); });
+    w->attachScreen(QStringLiteral("BES Firmalar"), [w, s] { zeran::definitions::openPensionCompanies(w, *s); });
 }

@@ -1,0 +1,72 @@
+#include "codes.h"
+
+namespace zeran::personnel {
+
+const Choices &durumChoices()
+{
+    static const Choices c{{QStringLiteral("E"), QStringLiteral("Evet")},
+                           {QStringLiteral("H"), QStringLiteral("Hayır")},
+                           {QStringLiteral("A"), QStringLiteral("Açığa Alınma")},
+                           {QStringLiteral("Ü"), QStringLiteral("Ücretsiz İzin")}};
+    return c;
+}
+
+const Choices &meetingFeeDurumChoices()
+{
+    static const Choices c{{QStringLiteral("E"), QStringLiteral("Evet")}, {QStringLiteral("H"), QStringLiteral("Hayır")}};
+    return c;
+}
+
+const Choices &gssturChoices()
+{
+    static const Choices c{{QStringLiteral("E"), QStringLiteral("Emekli Sandığı")},
+                           {QStringLiteral("5"), QStringLiteral("5510 S.K.")},
+                           {QStringLiteral("Y"), QStringLiteral("Yok")},
+                           {QStringLiteral("V"), QStringLiteral("Vekalet")}};
+    return c;
+}
+
+const Choices &perturChoices()
+{
+    static const Choices c{{QStringLiteral("M"), QStringLiteral("Zeran")},
+                           {QStringLiteral("S"), QStringLiteral("Sözleşmeli")},
+                           {QStringLiteral("D"), QStringLiteral("Diğer")}};
+    return c;
+}
+
+const Choices &cinsChoices()
+{
+    static const Choices c{{QStringLiteral("E"), QStringLiteral("Erkek")}, {QStringLiteral("K"), QStringLiteral("Kadın")}};
+    return c;
+}
+
+const Choices &bankTransferChoices()
+{
+    static const Choices c{{QStringLiteral("Evet"), QStringLiteral("Evet")}, {QStringLiteral("Hayır"), QStringLiteral("Hayır")}};
+    return c;
+}
+
+int indexOfCode(const Choices &list, const QString &code)
+{
+    for (int i = 0; i < list.size(); ++i)
+        if (list.at(i).code == code)
+            return i;
+    return -1;
+}
+
+QString textOfCode(const Choices &list, const QString &code)
+{
+    const int i = indexOfCode(list, code);
+    return i < 0 ? code : list.at(i).text;
+}
+
+QString sexListText(const QString &cins)
+{
+    if (cins == QLatin1String("E"))
+        return QStringLiteral("ERKEK");
+    if (cins == QLatin1String("K"))
+        return QStringLiteral("KADIN");
+    return cins;
+}
+
+}  // namespace zeran::personnel
