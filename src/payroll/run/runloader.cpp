@@ -153,10 +153,9 @@ void readDefinitions(const db::Database &db, engine::PayrollRun &run)
                           {u.value(1).toString().trimmed(), u.value(2).toDouble(), code(u.value(3))});
 }
 
-std::vector<RunPerson> readPayRecords(const db::Database &db, const RunSelection &s, QStringList &warnings)
+QString selectionWhere(const RunSelection &s, QVariantMap &binds)
 {
     QString where = kSelectionWhere;
-    QVariantMap binds;
     if (!s.everyStatus)
         where += kPaidOnly;
     if (s.unit != 0) {
@@ -167,6 +166,13 @@ std::vector<RunPerson> readPayRecords(const db::Database &db, const RunSelection
         where += kOfPerson;
         binds.insert(QStringLiteral("PK"), s.person);
     }
+    return where;
+}
+
+std::vector<RunPerson> readPayRecords(const db::Database &db, const RunSelection &s, QStringList &warnings)
+{
+    QVariantMap binds;
+    const QString where = selectionWhere(s, binds);
 
     QHash<int, int> unitRank;            // by "Kodu"
     QHash<RecordKey, qsizetype> position;  // by the other orders
@@ -431,6 +437,13 @@ LoadedRun loadRun(db::Database &db, const RunPeriod &period, const RunSelection 
         in.serviceDebts = debts.serviceDebts.value(pk);
     }
     return out;
+}
+
+int countSelection(const db::Database &db, const RunSelection &selection)
+{
+    QVariantMap binds;
+    const QString where = selectionWhere(selection, binds);
+    return db.scalar(QStringLiteral("SELECT COUNT(*) ") + kSelectionFrom + where, binds).toInt();
 }
 
 std::vector<engine::PersonPay> computeAll(const LoadedRun &loaded)

@@ -67,6 +67,9 @@ InstallationSettings readInstallationSettings(const db::Database &db);
 LoadedRun loadRun(db::Database &db, const RunPeriod &period, const RunSelection &selection,
                   const engine::EngineSettings &settings);
 
+/// How many pay records the selection holds (without loading them). Throws db::DbError.
+int countSelection(const db::Database &db, const RunSelection &selection);
+
 /// HESAPLA for every person of a loaded run, in order.
 std::vector<engine::PersonPay> computeAll(const LoadedRun &loaded);
 
