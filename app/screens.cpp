@@ -5,7 +5,9 @@
 #include "legalratesdialog.h"
 #include "mainwindow.h"
 #include "pensioncompaniesdialog.h"
+#include "payrollscreen.h"
 #include "personnelscreens.h"
+#include "runprinting.h"
 #include "session.h"
 #include "taxratesdialog.h"
 #include "unionsdialog.h"
@@ -26,4 +28,15 @@ void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
                     [w, s] { zeran::definitions::openDefinitions(w, *s); });
     w->attachScreen(QStringLiteral("Sendika Tanımları"), [w, s] { zeran::definitions::openUnions(w, *s); });
     w->attachScreen(QStringLiteral("BES Firmalar"), [w, s] { zeran::definitions::openPensionCompanies(w, *s); });
+
+    // "Personel Bilgileri" and "Zeran Bordrosu" are two doors to the one payroll screen.
+    auto *printer = new DocumentRunPrinter(session, window.prompter());
+    QObject::connect(w, &QObject::destroyed, [printer] { delete printer; });
+    using zeran::payrollscreen::PayrollScreenMode;
+    w->attachScreen(QStringLiteral("Personel Bilgileri"), [w, s, printer] {
+        zeran::payrollscreen::openPayrollScreen(*w, *s, PayrollScreenMode::PersonnelData, printer);
+    });
+    w->attachScreen(QStringLiteral("Zeran Bordrosu"), [w, s, printer] {
+        zeran::payrollscreen::openPayrollScreen(*w, *s, PayrollScreenMode::Payroll, printer);
+    });
 }

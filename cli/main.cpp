@@ -4,7 +4,7 @@
 #include "commands.h"
 #include "registry.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 namespace {
@@ -33,7 +33,11 @@ std::vector<Command> &commands()
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Printing to PDF lays out text, which needs a GUI application; the tool never shows a
+    // window, so it runs on the offscreen platform unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     zeran::cli::Io io{out, err};

@@ -837,6 +837,22 @@ private slots:
         QVERIFY(!screen->rows().empty());
         QTabWidget *pages = child<QTabWidget>(*screen, QStringLiteral("pages"));
         QCOMPARE(pages->tabText(pages->currentIndex()), QStringLiteral("Bordro Bilgileri"));
+        // For looking at the screen: ZERAN_SCREENSHOTS=DIR writes each page as a picture.
+        if (const QString dir = qEnvironmentVariable("ZERAN_SCREENSHOTS"); !dir.isEmpty()) {
+            window.resize(1400, 900);
+            window.show();
+            screen->parentWidget()->showMaximized();
+            for (QTabWidget *tabs : screen->findChildren<QTabWidget *>()) {
+                for (int i = 0; i < tabs->count(); ++i) {
+                    tabs->setCurrentIndex(i);
+                    if (tabs != pages)
+                        pages->setCurrentIndex(0);
+                    QCoreApplication::processEvents();
+                    window.grab().save(QDir(dir).filePath(tabs->objectName() + QString::number(i) + QStringLiteral(".png")));
+                }
+            }
+            pages->setCurrentIndex(0);
+        }
 
         openPayrollScreen(window, d.s, PayrollScreenMode::Payroll, nullptr);
         QCOMPARE(window.mdiArea()->subWindowList().size(), 1);
