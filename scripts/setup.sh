@@ -15,4 +15,12 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec ./build/app/zeran "$@"
 fi
 echo "Ekran bulunamadı (DISPLAY yok): başsız tanıtım çalışıyor."
-exec ./build/cli/zeran-cli check DATA "$@"
+# The demo institution's working year is 2026: outside 2026 the demo runs on a December day of it.
+today=$(date +%F)
+case "$today" in 2026-*) ;; *) today=2026-12-15 ;; esac
+./build/cli/zeran-cli check DATA --today "$today"
+echo "Bu ayın maaş bordrosu yapılıyor (zeran-cli payroll make):"
+./build/cli/zeran-cli --today "$today" payroll make DATA --yes
+./build/cli/zeran-cli --today "$today" print payroll DATA --pdf DATA/MAAS-BORDROSU.pdf
+./build/cli/zeran-cli --today "$today" print payslips DATA --pdf DATA/MAAS-FISLERI.pdf
+echo "Bordro ve maaş fişleri yazıldı: $PWD/DATA/MAAS-BORDROSU.pdf, $PWD/DATA/MAAS-FISLERI.pdf"
