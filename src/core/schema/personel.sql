@@ -740,6 +740,8 @@ CREATE TABLE ZERARSIV (
 );
 
 CREATE INDEX IX_ZERARSIV_KISI ON ZERARSIV (PKAYNO, YIL, AY, TUR);
+-- A payroll deletes and reads its snapshots by month, like its result rows.
+CREATE INDEX IX_ZERARSIV_DONEM ON ZERARSIV (YIL, AY, TUR, BKOD);
 
 -- ---------------------------------------------------------------------------
 -- Accounting definitions and posting work table

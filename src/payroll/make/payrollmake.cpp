@@ -13,7 +13,9 @@ namespace zeran::payrollmake {
 namespace {
 
 // The checks look at every unit the delete will touch: one unit, or all of them.
-const QString kLastMonth = QStringLiteral("SELECT MAX(AY) FROM ZERMAAS WHERE YIL=:YIL AND TUR='1'");
+// Only months from the run month on matter (later: refuse; the same: ask); reading just those
+// keeps the check off the rest of the year's rows.
+const QString kLastMonth = QStringLiteral("SELECT MAX(AY) FROM ZERMAAS WHERE YIL=:YIL AND AY>=:AY AND TUR='1'");
 const QString kJournal = QStringLiteral(
     "SELECT FIRST 1 YEVNO FROM ZERMAAS WHERE YIL=:YIL AND AY=:AY AND TUR='1' AND YEVNO IS NOT NULL AND YEVNO<>0");
 const QString kUnitCondition = QStringLiteral(" AND BKOD=:BKOD");
@@ -24,14 +26,14 @@ const QString kAuditSection = QStringLiteral("ZER-MAAŞ");
 
 /// What the checks saw; compared again under the lock.
 struct MonthState {
-    std::optional<int> lastMonth;
+    std::optional<int> lastMonth;  ///< the latest month made, when it is the run month or later
     std::optional<qint64> journal;
     bool operator==(const MonthState &) const = default;
 };
 
 MonthState readState(db::Database &db, const QString &year, int month, int unit)
 {
-    QVariantMap binds{{QStringLiteral("YIL"), year}};
+    QVariantMap binds{{QStringLiteral("YIL"), year}, {QStringLiteral("AY"), month}};
     QString cond;
     if (unit != 0) {
         cond = kUnitCondition;
@@ -41,7 +43,6 @@ MonthState readState(db::Database &db, const QString &year, int month, int unit)
     const QVariant last = db.scalar(kLastMonth + cond, binds);
     if (last.isValid() && !last.isNull())
         s.lastMonth = last.toInt();
-    binds.insert(QStringLiteral("AY"), month);
     const QVariant yev = db.scalar(kJournal + cond, binds);
     if (yev.isValid() && !yev.isNull())
         s.journal = qint64(qRound64(yev.toDouble()));
