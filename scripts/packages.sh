@@ -3,6 +3,8 @@ ZERAN_BUILD_PACKAGES="build-essential cmake pkg-config qt6-base-dev libqt6sql6-i
   firebird3.0-server-core firebird3.0-utils libxlsxwriter-dev libcurl4-openssl-dev fonts-dejavu-core
   libreoffice-calc-nogui python3-uno"
 ZERAN_TEST_PACKAGES="firebird3.0-server poppler-utils unzip python3-openpyxl python3-xlrd python3-aiosmtpd xvfb xauth"
+# Only the benchmarks (bench/run measures peak memory with it).
+ZERAN_BENCH_PACKAGES="time"
 
 # Installs what is missing (as root); quiet when everything is there already.
 zeran_install() {

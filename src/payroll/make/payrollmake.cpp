@@ -158,13 +158,18 @@ MakeResult make(db::Database &db, WorkingContext &ctx, const MakeRequest &reques
             results::deleteMonth(db, month, unit);
             results::ResultWriter writer(db);
             const engine::PayrollRun &run = result.loaded.run;
+            // All result rows, then all snapshots: one table's index pages at a time stay in
+            // the engine's page cache (interleaved, a large unit wrote them several times over).
             for (std::size_t i = 0; i < result.loaded.people.size(); ++i) {
                 const payrollrun::RunPerson &p = result.loaded.people[i];
                 current = personText(p);
                 writer.insertResult(payrollrun::resultRow(run, p.input, result.pays[i]));
-                writer.insertSnapshot(payrollrun::snapshotRow(run, p.input));
                 if (request.afterPerson)
                     request.afterPerson(int(i));
+            }
+            for (const payrollrun::RunPerson &p : result.loaded.people) {
+                current = personText(p);
+                writer.insertSnapshot(payrollrun::snapshotRow(run, p.input));
             }
             current.clear();
             // The unit of the current row when the loop ends, as the log has always read.

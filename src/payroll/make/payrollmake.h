@@ -50,8 +50,9 @@ struct MakeRequest {
     QDate today;                         ///< the run date
     payrollrun::RunSelection selection;  ///< unit 0 = "Tümü"; person != 0 = "Tek Kişi" (writes nothing)
     engine::EngineSettings settings;
-    /// Test seam: called after each person's two rows are inserted (index from 0); throwing
-    /// from it stands for a failure in the middle of the write.
+    /// Test seam: called after each person's result row is inserted (index from 0; the
+    /// snapshots follow all result rows); throwing from it stands for a failure in the
+    /// middle of the write.
     std::function<void(int)> afterPerson;
 };
 
