@@ -868,29 +868,11 @@ Block payslipBlock(const PayslipLayouts &l, const PayslipValues &v)
     return block;
 }
 
-PayslipValues runPayslip(const RunData &run, const RunRow &rr, const HeaderRates &rates)
+/// The payslip's amounts that come straight from a result row (the run's row as it will be
+/// written, or a stored one). `deductedTaxes`: the taxes actually deducted, else the computed.
+void fillPayslipAmounts(PayslipValues &v, const results::ResultRow &r, bool deductedTaxes)
 {
-    const results::ResultRow &r = rr.row;
-    const engine::PersonPay &p = rr.shown.pay;
-    const engine::PayRecord &rec = rr.person.input.rec;
-    const bool deductedTaxes = run.context.ASUCISTISNA == QLatin1String("E");
-    PayslipValues v;
-    v.title = s(kPayslipTitle);
-    v.KURUM = rr.person.BIRIM;
-    v.AY = run.periodText;
-    v.KATSAYI = report::rate(rates.KATSAYI);
-    v.TAK = report::rate(rates.TAK);
-    v.YOD = report::rate(rates.YOD);
-    v.EYMM = amt(rates.EYMM);
     v.EKMAT = amt(r.EKMAT);
-    v.TOPMAT = amt(p.TOPMAT);
-
-    v.ADSOY = fullName(rr.person);
-    v.DK = pair(rec.MDER, rec.MKAD);
-    v.GOS = report::integer(rec.GOS);
-    v.EGOS = report::integer(rec.EGOS);
-    v.YOP = report::integer(rec.YOP);
-    v.OHT = report::integer(rec.OHT);
     v.AYTUT = amt(r.AYTUT);
     v.EGOSTUT = amt(r.EGOSTUT);
     v.YANOD = amt(r.YANOD);
@@ -900,20 +882,12 @@ PayslipValues runPayslip(const RunData &run, const RunRow &rr, const HeaderRates
     v.TERFI = amt(r.TERFAR);
     v.GELTOP = amt(r.GELTOP);
     v.GVMAT = amt(r.VERMAT);
-    v.GELVER = QStringLiteral("%%1  %2")
-                   .arg(report::rate(rr.shown.GVORpercent), amt(deductedTaxes ? r.GELVERKES : r.GELVER));
     v.GSSI = amt(r.GSSI);
     v.BORC = amt(r.HIZBOR);
     v.SENTUT = amt(r.SEN1);
     v.OZKES = amt(r.OZELKES);
     v.KIRA = amt(r.KIRA);
     v.ICRA = amt(r.ICRA);
-
-    v.EMSNO = rr.person.EMSNO;
-    v.KIDEM = report::integer(rec.KIDEM);
-    v.MHALI = maritalText(rec.MHAL);
-    v.COC1 = report::integer(rec.COC1);
-    v.COC2 = report::integer(rec.COC2);
     v.AILEYRD = amt(r.AILEYRD);
     v.COCYRD = amt(r.COCYRD + r.COCYRD1);
     v.KIDAY = amt(r.KIDAY);
@@ -926,22 +900,52 @@ PayslipValues runPayslip(const RunData &run, const RunRow &rr, const HeaderRates
     v.DAMVER = amt(deductedTaxes ? r.DAMVERKES : r.DAMVER);
     v.GSSP = amt(r.GSSP);
     v.KEFTUT = amt(r.KEFALET);
-
-    v.GOR = rr.person.UNVAN;
     v.EKTAZ = amt(r.EKTAZ);
     v.LOJTAZ = amt(r.LOJTAZ);
     v.MYOI = amt(r.MYOI);
     v.MYOP = amt(r.MYOP);
     v.EMKESM = amt(r.EMKESM);
     v.ARTIS2 = amt(r.ARTIS + r.ARTIS);
-    for (std::size_t i = 0; i < 6; ++i) {
-        v.kazCaption[i] = run.context.items.earningCaption(int(i) + 1);
+    for (std::size_t i = 0; i < 6; ++i)
         v.kaz[i] = amt(r.KAZ[i]);
-    }
-
     v.KESTOP = amt(r.KESTOP);
     v.ASGIND = amt(r.VIADE);
     v.NET = amt(r.paidOut());
+}
+
+PayslipValues runPayslip(const RunData &run, const RunRow &rr, const HeaderRates &rates)
+{
+    const results::ResultRow &r = rr.row;
+    const engine::PersonPay &p = rr.shown.pay;
+    const engine::PayRecord &rec = rr.person.input.rec;
+    const bool deductedTaxes = run.context.ASUCISTISNA == QLatin1String("E");
+    PayslipValues v;
+    fillPayslipAmounts(v, r, deductedTaxes);
+    v.title = s(kPayslipTitle);
+    v.KURUM = rr.person.BIRIM;
+    v.AY = run.periodText;
+    v.KATSAYI = report::rate(rates.KATSAYI);
+    v.TAK = report::rate(rates.TAK);
+    v.YOD = report::rate(rates.YOD);
+    v.EYMM = amt(rates.EYMM);
+    v.TOPMAT = amt(p.TOPMAT);
+
+    v.ADSOY = fullName(rr.person);
+    v.DK = pair(rec.MDER, rec.MKAD);
+    v.GOS = report::integer(rec.GOS);
+    v.EGOS = report::integer(rec.EGOS);
+    v.YOP = report::integer(rec.YOP);
+    v.OHT = report::integer(rec.OHT);
+    v.GELVER = QStringLiteral("%%1  %2")
+                   .arg(report::rate(rr.shown.GVORpercent), amt(deductedTaxes ? r.GELVERKES : r.GELVER));
+    v.EMSNO = rr.person.EMSNO;
+    v.KIDEM = report::integer(rec.KIDEM);
+    v.MHALI = maritalText(rec.MHAL);
+    v.COC1 = report::integer(rec.COC1);
+    v.COC2 = report::integer(rec.COC2);
+    v.GOR = rr.person.UNVAN;
+    for (std::size_t i = 0; i < 6; ++i)
+        v.kazCaption[i] = run.context.items.earningCaption(int(i) + 1);
     return v;
 }
 
@@ -951,6 +955,7 @@ PayslipValues archivePayslipValues(const ArchivePayslipData &d)
     // Before 2022 no part of the minimum wage was exempt: the computed taxes were deducted.
     const bool computedTaxes = d.startupYear < 2022;
     PayslipValues v;
+    fillPayslipAmounts(v, r, !computedTaxes);
     v.title = s(kPayrollTitle);
     v.KURUM = d.unitName;
     v.AY = QStringLiteral("%1 %2").arg(r.key.AY).arg(r.key.YIL);
@@ -958,7 +963,6 @@ PayslipValues archivePayslipValues(const ArchivePayslipData &d)
     v.TAK = report::rate(d.rates.TAK);
     v.YOD = report::rate(d.rates.YOD);
     v.EYMM = report::rate(d.rates.EYMG);
-    v.EKMAT = amt(r.EKMAT);
     v.TOPMAT = amt(d.row.TGVMAT);
 
     v.ADSOY = d.row.ADSOY;
@@ -974,53 +978,12 @@ PayslipValues archivePayslipValues(const ArchivePayslipData &d)
         v.COC1 = report::integer(sn.COC1);
         v.COC2 = report::integer(sn.COC2);
     }
-    v.AYTUT = amt(r.AYTUT);
-    v.EGOSTUT = amt(r.EGOSTUT);
-    v.YANOD = amt(r.YANOD);
-    v.OHTTUT = amt(r.OZHIZTAZ);
-    v.TABAY = amt(r.TABAY);
-    v.EKODTUT = amt(r.EKODTUT);
-    v.TERFI = amt(r.TERFAR);
-    v.GELTOP = amt(r.GELTOP);
-    v.GVMAT = amt(r.VERMAT);
     v.GELVER = QStringLiteral("%%1  %2")
                    .arg(report::rate(engine::shiftDecimal(r.VEROR, 2)), amt(computedTaxes ? r.GELVER : r.GELVERKES));
-    v.GSSI = amt(r.GSSI);
-    v.BORC = amt(r.HIZBOR);
-    v.SENTUT = amt(r.SEN1);
-    v.OZKES = amt(r.OZELKES);
-    v.KIRA = amt(r.KIRA);
-    v.ICRA = amt(r.ICRA);
-
     v.EMSNO = d.row.EMSNO;
-    v.AILEYRD = amt(r.AILEYRD);
-    v.COCYRD = amt(r.COCYRD + r.COCYRD1);
-    v.KIDAY = amt(r.KIDAY);
-    v.EMKESD = amt(r.EMKESD);
-    v.DIGTAZ = amt(r.DIGTAZ);
-    v.FMESTUT = amt(r.FAZMES);
-    v.GECICI = amt(r.DVVIADE);
-    v.ARTIS1 = amt(r.ARTIS);
-    v.DVMAT = amt(r.DVMAT);
-    v.DAMVER = amt(computedTaxes ? r.DAMVER : r.DAMVERKES);
-    v.GSSP = amt(r.GSSP);
-    v.KEFTUT = amt(r.KEFALET);
-
     v.GOR = d.row.GOREV;
-    v.EKTAZ = amt(r.EKTAZ);
-    v.LOJTAZ = amt(r.LOJTAZ);
-    v.MYOI = amt(r.MYOI);
-    v.MYOP = amt(r.MYOP);
-    v.EMKESM = amt(r.EMKESM);
-    v.ARTIS2 = amt(r.ARTIS + r.ARTIS);
-    for (std::size_t i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < 6; ++i)
         v.kazCaption[i] = d.captions[i];
-        v.kaz[i] = amt(r.KAZ[i]);
-    }
-
-    v.KESTOP = amt(r.KESTOP);
-    v.ASGIND = amt(r.VIADE);
-    v.NET = amt(r.paidOut());
     return v;
 }
 
