@@ -11,13 +11,18 @@ namespace {
 
 // One statement is composed of the fixed parts below: which people, and which payroll (if
 // any) is left out. No part carries a value; every value is bound.
-const QString kPaidSelect = QStringLiteral("SELECT PKAYNO,SUM(ICRA) ICRA,SUM(HIZBOR) HIZBOR FROM ZERMAAS");
+// "PKAYNO+0" and "GROUP BY 1" let the engine read the table straight through and sort the few
+// rows that carry an instalment, instead of walking every row in person order through an index
+// (measured: 0.41 s against 0.16 s for a year of 10,000 people). Rows without an instalment add
+// nothing to the sums, and a person without any row reads as zero, as before.
+const QString kPaidSelect = QStringLiteral("SELECT PKAYNO+0 PKAYNO,SUM(ICRA) ICRA,SUM(HIZBOR) HIZBOR FROM ZERMAAS");
 const QString kScopeAll = QStringLiteral(" WHERE 1=1");
 const QString kScopeUnit = QStringLiteral(" WHERE PKAYNO IN (SELECT PKAYNO FROM ZERBORBIL WHERE BKOD=:BK)");
 const QString kScopePerson = QStringLiteral(" WHERE PKAYNO=:PK");
 const QString kLeaveOutPayroll = QStringLiteral(" AND NOT (YIL=:YL AND AY=:AY AND TUR=:TR)");
 const QString kLeaveOutPayrollOfUnit = QStringLiteral(" AND NOT (YIL=:YL AND AY=:AY AND TUR=:TR AND BKOD=:LB)");
-const QString kPaidGroup = QStringLiteral(" GROUP BY PKAYNO");
+const QString kOnlyInstalments = QStringLiteral(" AND (ICRA<>0 OR HIZBOR<>0)");
+const QString kPaidGroup = QStringLiteral(" GROUP BY 1");
 
 Money sumOf(const QVariant &v)
 {
@@ -36,7 +41,7 @@ QHash<int, PaidSums> run(const db::Database &db, const QString &scope, QVariantM
         if (leaveOut->bkod)
             binds.insert(QStringLiteral("LB"), *leaveOut->bkod);
     }
-    sql += kPaidGroup;
+    sql += kOnlyInstalments + kPaidGroup;
     QSqlQuery q = db.exec(sql, binds);
     QHash<int, PaidSums> sums;
     while (q.next())
