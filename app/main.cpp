@@ -9,6 +9,7 @@
 #include "session.h"
 #include "singleinstance.h"
 #include "splash.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,10 +20,12 @@
 
 int main(int argc, char *argv[])
 {
+    zeran::ensureRuntimeFolder();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZERAN"));
     QApplication::setOrganizationName(QStringLiteral("ZIVO"));
     QApplication::setStyle(QStringLiteral("Windows"));
+    zeran::ui::installTurkishTranslations(app);
 
     QStringList args = QApplication::arguments();
     if (const auto error = zeran::clock::takeTodayOption(args)) {

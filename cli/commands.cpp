@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace zeran::cli {
 
@@ -28,16 +29,89 @@ bool takeFlag(QStringList &args, const QString &name)
     return args.removeAll(name) > 0;
 }
 
-namespace {
+bool takeKeyOption(QStringList &args, const QString &name, int &value, Io io, const char *command)
+{
+    value = 0;
+    const int i = args.indexOf(name);
+    if (i < 0)
+        return true;
+    if (i + 1 >= args.size()) {
+        io.err << command << ": " << name << " bir değer bekliyor\n";
+        return false;
+    }
+    const QString text = args.at(i + 1);
+    args.remove(i, 2);
+    // Keys are SMALLINT columns: a larger number would wrap onto another unit or person.
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
+    const int v = digits.match(text).hasMatch() ? text.toInt() : 0;
+    if (v < 1 || v > 32767) {
+        io.err << command << ": " << name << " 1 ile 32767 arasında bir sayı olmalı: '" << text << "'\n";
+        return false;
+    }
+    if (args.contains(name)) {
+        io.err << command << ": " << name << " bir kez verilmeli\n";
+        return false;
+    }
+    value = v;
+    return true;
+}
 
-struct Target {
-    QString dir;
-    QString server;
-    Secrets secrets;
-};
+db::ConnectParams Target::mainParams() const
+{
+    db::ConnectParams p;
+    p.server = server;
+    p.path = mainDatabasePath(dir);
+    p.password = secrets.mainPassword;
+    return p;
+}
+
+db::ConnectParams Target::accountingParams() const
+{
+    db::ConnectParams p;
+    p.server = server;
+    p.path = QDir(dir).filePath(QStringLiteral("ANALITIK.GDB"));
+    p.password = secrets.accountingPassword;
+    return p;
+}
+
+int openMain(Session &s, const Target &t, Io io)
+{
+    s.secrets = t.secrets;
+    s.settings.SRV = t.server;
+    s.settings.YOL = t.dir;
+    try {
+        s.openMain(t.mainParams());
+    } catch (const db::DbError &e) {
+        io.err << "Veritabanına bağlanılamadı: " << e.text << "\n";
+        return 1;
+    }
+    QString detail;
+    switch (s.versionGate(&detail)) {
+    case GateResult::Equal:
+        break;
+    case GateResult::Upgraded:
+        io.err << kUpgradedMessage << "\n";
+        break;
+    case GateResult::UpgradeFailed:
+        io.err << kUpgradeFailedMessage << "\n" << detail << "\n";
+        return 1;
+    case GateResult::ProgramTooOld:
+        io.err << kProgramTooOldMessage << "\n";
+        return 1;
+    case GateResult::Unreadable:
+        io.err << "Sürüm okunamadı: " << detail << "\n";
+        return 1;
+    }
+    if (!s.resultKeyDuplicates.isEmpty()) {
+        io.err << "Uyarı: bordro satırları mükerrer; tekil anahtar eklenemedi:\n";
+        for (const QString &d : s.resultKeyDuplicates)
+            io.err << "  " << d << "\n";
+    }
+    return 0;
+}
 
 // DIR and --server; anything left over is an error.
-std::optional<Target> target(QStringList &args, Io io, const char *command)
+std::optional<Target> takeTarget(QStringList &args, Io io, const char *command)
 {
     Target t;
     t.server = takeOption(args, QStringLiteral("--server"));
@@ -50,23 +124,7 @@ std::optional<Target> target(QStringList &args, Io io, const char *command)
     return t;
 }
 
-db::ConnectParams mainParams(const Target &t)
-{
-    db::ConnectParams p;
-    p.server = t.server;
-    p.path = mainDatabasePath(t.dir);
-    p.password = t.secrets.mainPassword;
-    return p;
-}
-
-db::ConnectParams accountingParams(const Target &t)
-{
-    db::ConnectParams p;
-    p.server = t.server;
-    p.path = QDir(t.dir).filePath(QStringLiteral("ANALITIK.GDB"));
-    p.password = t.secrets.accountingPassword;
-    return p;
-}
+namespace {
 
 // Creating over an existing file would destroy an institution's data: refuse.
 bool prepareFolder(const Target &t, const QStringList &files, Io io)
@@ -93,7 +151,7 @@ int initDb(const QStringList &argsIn, Io io)
 {
     QStringList args = argsIn;
     const bool accounting = takeFlag(args, QStringLiteral("--accounting"));
-    const auto t = target(args, io, "init-db");
+    const auto t = takeTarget(args, io, "init-db");
     if (!t)
         return 2;
     QStringList files{QStringLiteral("PERSONEL.GDB")};
@@ -102,11 +160,11 @@ int initDb(const QStringList &argsIn, Io io)
     if (!prepareFolder(*t, files, io))
         return 1;
     try {
-        schema::createMainDatabase(mainParams(*t));
-        io.out << "Oluşturuldu: " << mainParams(*t).connectionString() << "\n";
+        schema::createMainDatabase(t->mainParams());
+        io.out << "Oluşturuldu: " << t->mainParams().connectionString() << "\n";
         if (accounting) {
-            schema::createAccountingDatabase(accountingParams(*t));
-            io.out << "Oluşturuldu: " << accountingParams(*t).connectionString() << "\n";
+            schema::createAccountingDatabase(t->accountingParams());
+            io.out << "Oluşturuldu: " << t->accountingParams().connectionString() << "\n";
         }
     } catch (const db::DbError &e) {
         io.err << "Veritabanı oluşturulamadı: " << e.text << "\n";
@@ -118,20 +176,20 @@ int initDb(const QStringList &argsIn, Io io)
 int demoDb(const QStringList &argsIn, Io io)
 {
     QStringList args = argsIn;
-    const auto t = target(args, io, "demo-db");
+    const auto t = takeTarget(args, io, "demo-db");
     if (!t)
         return 2;
     if (!prepareFolder(*t, {QStringLiteral("PERSONEL.GDB"), QStringLiteral("ANALITIK.GDB")}, io))
         return 1;
     try {
-        const db::ConnectParams p = mainParams(*t);
+        const db::ConnectParams p = t->mainParams();
         schema::createMainDatabase(p);
         {
             db::Database db(QStringLiteral("zeran-demo"));
             db.open(p);
             demo::fillDemoInstitution(db, {});
         }
-        schema::createAccountingDatabase(accountingParams(*t));
+        schema::createAccountingDatabase(t->accountingParams());
         io.out << "Örnek kurum veritabanı oluşturuldu: " << p.connectionString() << "\n";
     } catch (const db::DbError &e) {
         io.err << "Örnek veritabanı oluşturulamadı: " << e.text << "\n";
@@ -147,36 +205,12 @@ int demoDb(const QStringList &argsIn, Io io)
 int check(const QStringList &argsIn, Io io)
 {
     QStringList args = argsIn;
-    const auto t = target(args, io, "check");
+    const auto t = takeTarget(args, io, "check");
     if (!t)
         return 2;
     Session s;
-    s.secrets = t->secrets;
-    s.settings.SRV = t->server;
-    s.settings.YOL = t->dir;
-    try {
-        s.openMain(mainParams(*t));
-    } catch (const db::DbError &e) {
-        io.err << "Veritabanına bağlanılamadı: " << e.text << "\n";
-        return 1;
-    }
-    QString detail;
-    switch (s.versionGate(&detail)) {
-    case GateResult::Equal:
-        break;
-    case GateResult::Upgraded:
-        io.out << kUpgradedMessage << "\n";
-        break;
-    case GateResult::UpgradeFailed:
-        io.err << kUpgradeFailedMessage << "\n" << detail << "\n";
-        return 1;
-    case GateResult::ProgramTooOld:
-        io.err << kProgramTooOldMessage << "\n";
-        return 1;
-    case GateResult::Unreadable:
-        io.err << "Sürüm okunamadı: " << detail << "\n";
-        return 1;
-    }
+    if (const int rc = openMain(s, *t, io))
+        return rc;
     try {
         s.activateContext(clock::today());
         s.loginAsDefaultUser();
@@ -187,7 +221,7 @@ int check(const QStringList &argsIn, Io io)
     }
     const WorkingContext &c = s.ctx;
     const auto date = [](const QDate &d) { return d.toString(QStringLiteral("dd.MM.yyyy")); };
-    io.out << "Veritabanı: " << mainParams(*t).connectionString() << "\n"
+    io.out << "Veritabanı: " << t->mainParams().connectionString() << "\n"
            << "Sürüm: " << schema::readVersionText(s.main()) << " (program " << cal::kVersionText << ")\n"
            << "Kurum: " << c.KURUM << "\n"
            << "Çalışma yılı (CYIL): " << c.CYIL << "\n"
@@ -206,7 +240,8 @@ int check(const QStringList &argsIn, Io io)
         io.out << "Muhasebe kodu (MUHKOD): " << c.MUHKOD << "\n";
     else
         io.out << kAccountingMissingMessage << "\n";
-    return 0;
+    // Duplicate result rows are a fault of the data the clerk must see: not a clean check.
+    return s.resultKeyDuplicates.isEmpty() ? 0 : 1;
 }
 
 }  // namespace zeran::cli

@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "commands.h"
 #include "registry.h"
+#include "singleinstance.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
 {
     // Printing to PDF lays out text, which needs a GUI application; the tool never shows a
     // window, so it runs on the offscreen platform unless told otherwise.
+    zeran::ensureRuntimeFolder();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

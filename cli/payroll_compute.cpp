@@ -7,6 +7,7 @@
 #include "resultjson.h"
 #include "runloader.h"
 #include "secrets.h"
+#include "session.h"
 #include "settings.h"
 #include "stages.h"
 #include "writtenrow.h"
@@ -21,47 +22,20 @@ namespace {
 
 using namespace zeran;
 
-std::optional<int> number(const QString &text)
-{
-    bool ok = false;
-    const int v = text.toInt(&ok);
-    return ok && v > 0 ? std::optional<int>(v) : std::nullopt;
-}
-
 int payrollCompute(const QStringList &argsIn, cli::Io io)
 {
     QStringList args = argsIn;
-    const QString server = cli::takeOption(args, QStringLiteral("--server"));
-    const QString unitText = cli::takeOption(args, QStringLiteral("--unit"));
-    const QString personText = cli::takeOption(args, QStringLiteral("--person"));
-    if (args.size() != 1 || args.first().startsWith(QLatin1String("--"))) {
-        io.err << "payroll compute: klasör (DIR) bekleniyor" << (args.isEmpty() ? QString() : QStringLiteral(", fazlası: ") + args.join(QLatin1Char(' '))) << "\n";
-        return 2;
-    }
     payrollrun::RunSelection selection;
-    for (const auto &[text, target, name] : {std::tuple{unitText, &selection.unit, "--unit"},
-                                             std::tuple{personText, &selection.person, "--person"}}) {
-        if (text.isEmpty())
-            continue;
-        const auto v = number(text);
-        if (!v) {
-            io.err << "payroll compute: " << name << " pozitif bir sayı olmalı: " << text << "\n";
-            return 2;
-        }
-        *target = *v;
-    }
-
-    db::ConnectParams params;
-    params.server = server;
-    params.path = mainDatabasePath(QDir(args.first()).absolutePath());
-    params.password = Secrets::load().mainPassword;
-    db::Database database(QStringLiteral("zeran-payroll-compute"));
-    try {
-        database.open(params);
-    } catch (const db::DbError &e) {
-        io.err << "Veritabanına bağlanılamadı: " << e.text << "\n";
-        return 1;
-    }
+    if (!cli::takeKeyOption(args, QStringLiteral("--unit"), selection.unit, io, "payroll compute") ||
+        !cli::takeKeyOption(args, QStringLiteral("--person"), selection.person, io, "payroll compute"))
+        return 2;
+    const auto target = cli::takeTarget(args, io, "payroll compute");
+    if (!target)
+        return 2;
+    Session session;
+    if (const int rc = cli::openMain(session, *target, io))
+        return rc;
+    db::Database &database = session.main();
     try {
         const payrollrun::InstallationSettings settings = payrollrun::readInstallationSettings(database);
         const payrollrun::RunPeriod period = payrollrun::RunPeriod::of(settings.CYIL, clock::today());

@@ -40,35 +40,17 @@ private:
 int payrollMake(const QStringList &argsIn, cli::Io io)
 {
     QStringList args = argsIn;
-    const QString server = cli::takeOption(args, QStringLiteral("--server"));
-    const QString unitText = cli::takeOption(args, QStringLiteral("--unit"));
-    const bool yes = cli::takeFlag(args, QStringLiteral("--yes"));
-    if (args.size() != 1 || args.first().startsWith(QLatin1String("--"))) {
-        io.err << "payroll make: klasör (DIR) bekleniyor"
-               << (args.isEmpty() ? QString() : QStringLiteral(", fazlası: ") + args.join(QLatin1Char(' '))) << "\n";
-        return 2;
-    }
     payrollmake::MakeRequest request;
-    if (!unitText.isEmpty()) {
-        bool ok = false;
-        request.selection.unit = unitText.toInt(&ok);
-        if (!ok || request.selection.unit <= 0) {
-            io.err << "payroll make: --unit pozitif bir sayı olmalı: " << unitText << "\n";
-            return 2;
-        }
-    }
+    if (!cli::takeKeyOption(args, QStringLiteral("--unit"), request.selection.unit, io, "payroll make"))
+        return 2;
+    const bool yes = cli::takeFlag(args, QStringLiteral("--yes"));
+    const auto target = cli::takeTarget(args, io, "payroll make");
+    if (!target)
+        return 2;
 
     Session session;
-    db::ConnectParams params;
-    params.server = server;
-    params.path = mainDatabasePath(QDir(args.first()).absolutePath());
-    params.password = Secrets::load().mainPassword;
-    try {
-        session.openMain(params);
-    } catch (const db::DbError &e) {
-        io.err << "Veritabanına bağlanılamadı: " << e.text << "\n";
-        return 1;
-    }
+    if (const int rc = cli::openMain(session, *target, io))
+        return rc;
     try {
         session.activateContext(clock::today());
         session.loginAsDefaultUser();

@@ -10,6 +10,7 @@
 #include "registry.h"
 #include "runloader.h"
 #include "secrets.h"
+#include "session.h"
 #include "settings.h"
 
 #include <QDir>
@@ -26,26 +27,16 @@ enum class Kind { Payroll, Payslips };
 int printCommand(const char *name, Kind kind, const QStringList &argsIn, cli::Io io)
 {
     QStringList args = argsIn;
-    const QString server = cli::takeOption(args, QStringLiteral("--server"));
-    const QString unitText = cli::takeOption(args, QStringLiteral("--unit"));
-    const QString pdf = cli::takeOption(args, QStringLiteral("--pdf"));
-    if (args.size() != 1 || args.first().startsWith(QLatin1String("--"))) {
-        io.err << name << ": klasör (DIR) bekleniyor"
-               << (args.isEmpty() ? QString() : QStringLiteral(", fazlası: ") + args.join(QLatin1Char(' '))) << "\n";
+    payrollrun::RunSelection selection;
+    if (!cli::takeKeyOption(args, QStringLiteral("--unit"), selection.unit, io, name))
         return 2;
-    }
+    const QString pdf = cli::takeOption(args, QStringLiteral("--pdf"));
+    const auto target = cli::takeTarget(args, io, name);
+    if (!target)
+        return 2;
     if (pdf.isEmpty()) {
         io.err << name << ": --pdf DOSYA bekleniyor\n";
         return 2;
-    }
-    payrollrun::RunSelection selection;
-    if (!unitText.isEmpty()) {
-        bool ok = false;
-        selection.unit = unitText.toInt(&ok);
-        if (!ok || selection.unit <= 0) {
-            io.err << name << ": --unit pozitif bir sayı olmalı: " << unitText << "\n";
-            return 2;
-        }
     }
     // Fonts, and so any printed text, need the graphical application object (offscreen
     // without a display).
@@ -53,18 +44,10 @@ int printCommand(const char *name, Kind kind, const QStringList &argsIn, cli::Io
         io.err << name << ": yazdırma için grafik uygulama nesnesi (QGuiApplication) gerekli\n";
         return 1;
     }
-
-    db::ConnectParams params;
-    params.server = server;
-    params.path = mainDatabasePath(QDir(args.first()).absolutePath());
-    params.password = Secrets::load().mainPassword;
-    db::Database database(QStringLiteral("zeran-print"));
-    try {
-        database.open(params);
-    } catch (const db::DbError &e) {
-        io.err << "Veritabanına bağlanılamadı: " << e.text << "\n";
-        return 1;
-    }
+    Session session;
+    if (const int rc = cli::openMain(session, *target, io))
+        return rc;
+    db::Database &database = session.main();
     try {
         const payrollrun::InstallationSettings settings = payrollrun::readInstallationSettings(database);
         const QDate today = clock::today();

@@ -5,6 +5,7 @@
 #include "periodrows.h"
 #include "registry.h"
 #include "secrets.h"
+#include "session.h"
 #include "settings.h"
 
 #include <QDir>
@@ -28,12 +29,9 @@ int ratesShow(const QStringList &argsIn, Io io)
     QStringList args = argsIn;
     const QString year = takeOption(args, QStringLiteral("--year"));
     const QString don = takeOption(args, QStringLiteral("--period"));
-    const QString server = takeOption(args, QStringLiteral("--server"));
-    if (args.size() != 1 || args.first().startsWith(QLatin1String("--"))) {
-        io.err << "rates show: klasör (DIR) bekleniyor"
-               << (args.isEmpty() ? QString() : QStringLiteral(", fazlası: ") + args.join(QLatin1Char(' '))) << "\n";
+    const auto target = takeTarget(args, io, "rates show");
+    if (!target)
         return 2;
-    }
     static const QRegularExpression fourDigits(QStringLiteral("^\\d{4}$"));
     if (!fourDigits.match(year).hasMatch()) {
         io.err << "rates show: --year dört haneli yıl olmalı (örnek 2026)\n";
@@ -44,15 +42,12 @@ int ratesShow(const QStringList &argsIn, Io io)
         return 2;
     }
 
-    db::ConnectParams p;
-    p.server = server;
-    p.path = mainDatabasePath(QDir(args.first()).absolutePath());
-    p.password = Secrets::load().mainPassword;
     rates::PeriodRows rows;
+    Session session;
+    if (const int rc = openMain(session, *target, io))
+        return rc;
     try {
-        db::Database db(QStringLiteral("zeran-rates-show"));
-        db.open(p);
-        rows = rates::loadPeriod(db, year, don);
+        rows = rates::loadPeriod(session.main(), year, don);
     } catch (const db::DbError &e) {
         io.err << "Veritabanı okunamadı: " << e.text << "\n";
         return 1;

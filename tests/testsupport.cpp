@@ -3,6 +3,7 @@
 #include "schema.h"
 
 #include <QDir>
+#include <QProcess>
 #include <atomic>
 
 namespace zeran::test {
@@ -28,6 +29,19 @@ QString uniqueName(const char *prefix)
 {
     static std::atomic<int> n{0};
     return QStringLiteral("%1-%2").arg(QLatin1String(prefix)).arg(++n);
+}
+
+CliRun runCli(const QStringList &args, const QProcessEnvironment &env, int timeoutMs)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("ZERAN_CLI"), args);
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return {-1, {}, QStringLiteral("timeout")};
+    }
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 }  // namespace zeran::test

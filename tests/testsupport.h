@@ -3,6 +3,8 @@
 
 #include "database.h"
 
+#include <QProcessEnvironment>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace zeran::test {
@@ -22,5 +24,13 @@ struct FreshDatabase {
 
 /// A process-unique connection name.
 QString uniqueName(const char *prefix);
+
+/// One run of zeran-cli (ZERAN_CLI): exit code and both outputs; code -1 on a time-out.
+struct CliRun {
+    int code = -1;
+    QString out, err;
+};
+CliRun runCli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+              int timeoutMs = 120000);
 
 }  // namespace zeran::test

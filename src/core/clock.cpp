@@ -1,5 +1,7 @@
 #include "clock.h"
 
+#include <QRegularExpression>
+
 namespace zeran::clock {
 
 namespace {
@@ -7,7 +9,9 @@ QDate g_today;
 
 std::optional<QString> apply(const QString &text)
 {
-    const QDate d = QDate::fromString(text, Qt::ISODate);
+    // Exactly YYYY-MM-DD: the ISO parser also takes a date followed by anything.
+    static const QRegularExpression iso(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
+    const QDate d = iso.match(text).hasMatch() ? QDate::fromString(text, QStringLiteral("yyyy-MM-dd")) : QDate();
     if (!d.isValid())
         return QStringLiteral("Geçersiz tarih: %1 (YYYY-AA-GG bekleniyor)").arg(text);
     g_today = d;

@@ -126,6 +126,18 @@ QVariant Database::scalar(const QString &sql, const QVariantMap &binds) const
     return q.value(0);
 }
 
+int smallintKey(qint64 n, const QString &what)
+{
+    if (n < 1 || n > kSmallIntMax)
+        throw DbError(DbError::Kind::Sql,
+                      QStringLiteral("DİKKAT! %1 için yeni numara (%2) verilemiyor: numaralar 1 ile %3 arasında olmalı. "
+                                     "Kayıt yapılmadı.")
+                          .arg(what)
+                          .arg(n)
+                          .arg(kSmallIntMax));
+    return int(n);
+}
+
 qint64 Database::nextGeneratorValue(const QString &generator, qint64 step) const
 {
     checkIdentifier(generator);

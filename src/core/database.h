@@ -38,6 +38,14 @@ struct DbError : std::runtime_error {
     bool refused() const { return kind == Kind::Refused; }
 };
 
+/// The largest value of a SMALLINT column: the keys of people, codes and ledger rows.
+inline constexpr qint64 kSmallIntMax = 32767;
+/// A new key for a SMALLINT column (from a generator or the largest key plus one), checked
+/// before the write: the driver binds an out-of-range int without complaint and the column
+/// would wrap (40001 is stored as -25535). Throws DbError with a message naming `what` when
+/// the key is outside 1..32767, so the save stops and nothing is written.
+int smallintKey(qint64 n, const QString &what);
+
 class Database {
 public:
     /// `name` is the Qt connection name; two objects with different names are two

@@ -247,10 +247,23 @@ Money Money::fromDbDouble(double stored)
 
 Money Money::fromDbFloat(float stored)
 {
-    // The shortest text of the single-precision value is what was typed: 12345.67 stored in
-    // a FLOAT reads back as 12345.669921875 in double precision, but as "12345.67" here.
-    const Decimal d = decompose(stored);
-    return Money(roundQuotient(d.negative, d.digits, d.exponent + 4, 1));
+    // Not the float's shortest text: above 2^21 that drops a kuruş the float does hold
+    // (2970430.25 would read as 2970430.2). A float has 24 significant bits, so the product
+    // with 100 is exact in double precision and one rounding gives the kuruş.
+    if (!std::isfinite(stored))
+        throw MoneyInvalidRate("FLOAT değeri sayı değil");
+    const double kurus = std::round(double(stored) * 100.0);
+    if (std::fabs(kurus) >= 9.2e16)
+        throwOverflow();
+    return fromKurus(std::int64_t(kurus));
+}
+
+bool Money::fitsDbFloat() const
+{
+    if (m_raw % 100 != 0)
+        return false;  // more than two decimals never survive
+    const float stored = float(toDouble());
+    return std::isfinite(stored) && fromDbFloat(stored) == *this;
 }
 
 Money Money::fromRateProduct(double a, double b)

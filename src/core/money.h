@@ -62,9 +62,14 @@ public:
     /// Throws MoneyInvalidRate for NaN/infinity, MoneyOverflow when too large.
     static Money fromDbDouble(double stored);
     /// An amount read from a single-precision FLOAT column (the pay record's input amounts).
-    /// Qt hands such a value over as a double; pass it as float (exact) so that the amount
-    /// is the shortest decimal of the stored float, i.e. what the clerk typed.
+    /// Qt hands such a value over as a double; pass it as float (exact). The amount is the
+    /// float's exact value rounded to the kuruş, halves away from zero: 12345.669921875 is
+    /// 12345.67, and 2970430.25 (held exactly) keeps its 25 kuruş. Throws MoneyInvalidRate
+    /// for NaN/infinity, MoneyOverflow when too large.
     static Money fromDbFloat(float stored);
+    /// True when a FLOAT column can hold this amount to the kuruş, i.e. it reads back the same
+    /// through fromDbFloat (200.000,01 cannot: the nearest float reads 200.000,02).
+    bool fitsDbFloat() const;
 
     /// The exact product of two rates as an amount, rounded once to four
     /// decimals ties to even (for amounts defined as rate × rate, such as an

@@ -1,5 +1,7 @@
 #include "schema.h"
 
+#include "clock.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -67,7 +69,8 @@ void runScript(db::Database &db, const QStringList &statements)
 }
 
 namespace {
-void createWith(const db::ConnectParams &params, const QString &script)
+void createWith(const db::ConnectParams &params, const QString &script, const QStringList &after = {},
+                const QVariantMap &afterBinds = {})
 {
     const QStringList statements = scriptStatements(script);
     db::createDatabase(params);
@@ -75,6 +78,12 @@ void createWith(const db::ConnectParams &params, const QString &script)
         db::Database db(QStringLiteral("zeran-create-%1").arg(script));
         db.open(params);
         runScript(db, statements);
+        if (!after.isEmpty()) {
+            db::Transaction t(db);
+            for (const QString &s : after)
+                db.exec(s, afterBinds);
+            t.commit();
+        }
         db.close();
     } catch (...) {
         // A half-made database is no database: leave nothing behind when the file is ours.
@@ -87,7 +96,9 @@ void createWith(const db::ConnectParams &params, const QString &script)
 
 void createMainDatabase(const db::ConnectParams &params)
 {
-    createWith(params, QStringLiteral("personel"));
+    // A new institution starts in the year it is set up.
+    createWith(params, QStringLiteral("personel"), {QStringLiteral("UPDATE PTANIM SET CYIL=:YIL")},
+               {{QStringLiteral("YIL"), QString::number(clock::today().year())}});
 }
 
 void createAccountingDatabase(const db::ConnectParams &params)
@@ -125,6 +136,46 @@ void upgradeTo25001(db::Database &db)
     for (const QString &s : statements)
         db.exec(s);
     t.commit();
+}
+
+QStringList ensureResultKeys(db::Database &db)
+{
+    struct Key {
+        const char *table;
+        const char *index;
+    };
+    static const Key keys[] = {{"ZERMAAS", "UX_ZERMAAS_ANAHTAR"}, {"ZERARSIV", "UX_ZERARSIV_ANAHTAR"}};
+    const QString columns = QStringLiteral("PKAYNO, BKOD, PKOD, TUR, YIL, AY");
+    QStringList duplicates;
+    for (const Key &k : keys) {
+        const QString table = QString::fromLatin1(k.table);
+        const QString index = QString::fromLatin1(k.index);
+        if (db.scalar(QStringLiteral("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$INDEX_NAME=:N"),
+                      {{QStringLiteral("N"), index}})
+                .toInt() > 0)
+            continue;
+        QSqlQuery q = db.exec(QStringLiteral("SELECT FIRST 50 %1, COUNT(*) FROM %2 GROUP BY %1 HAVING COUNT(*)>1 "
+                                             "ORDER BY YIL, AY, TUR, BKOD, PKAYNO, PKOD")
+                                  .arg(columns, table));
+        int found = 0;
+        while (q.next()) {
+            ++found;
+            duplicates << QStringLiteral("%1: PKAYNO %2 BKOD %3 PKOD %4 TUR %5 YIL %6 AY %7 (%8 satır)")
+                              .arg(table)
+                              .arg(q.value(0).toInt())
+                              .arg(q.value(1).toInt())
+                              .arg(q.value(2).toInt())
+                              .arg(q.value(3).toString().trimmed(), q.value(4).toString().trimmed())
+                              .arg(q.value(5).toInt())
+                              .arg(q.value(6).toInt());
+        }
+        if (found > 0)
+            continue;
+        db::Transaction t(db);
+        db.exec(QStringLiteral("CREATE UNIQUE INDEX %1 ON %2 (%3)").arg(index, table, columns));
+        t.commit();
+    }
+    return duplicates;
 }
 
 }  // namespace zeran::schema

@@ -32,4 +32,9 @@ void upgradeTo25001(db::Database &db);
 /// The statements of that upgrade, in order.
 QStringList upgrade25001Statements();
 
+/// The unique keys of the result and snapshot rows (one row per pay record, kind and month).
+/// A database made before they existed gets them here, but only a table without duplicate
+/// rows: the duplicates are returned, one line each, for the clerk to clear first.
+QStringList ensureResultKeys(db::Database &db);
+
 }  // namespace zeran::schema

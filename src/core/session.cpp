@@ -63,6 +63,13 @@ void Session::ibaseac(const QString &currentDir)
 
 void Session::openMain(const db::ConnectParams &p)
 {
+    // Reopening closes the connection first: try the new place on a connection of its own,
+    // so a place that cannot be opened leaves the open database as it was.
+    if (main_->isOpen()) {
+        db::Database probe(QStringLiteral("zeran-main-probe"));
+        probe.open(p);
+        probe.close();
+    }
     main_->open(p);
 }
 
@@ -91,14 +98,25 @@ GateResult Session::versionGate(QString *detail)
             *detail = QStringLiteral("PTANIM.VER okunamadı: '%1'").arg(text);
         return GateResult::Unreadable;
     }
+    resultKeyDuplicates.clear();
+    // The unique keys are a backstop behind the payroll's own lock: a database that cannot
+    // take them now (another workstation holds the table) gets them at a later start.
+    const auto ensureKeys = [this] {
+        try {
+            resultKeyDuplicates = schema::ensureResultKeys(*main_);
+        } catch (const db::DbError &) {
+        }
+    };
     switch (cal::compareVersion(*number)) {
     case cal::VersionGate::Equal:
+        ensureKeys();
         return GateResult::Equal;
     case cal::VersionGate::Higher:
         return GateResult::ProgramTooOld;
     case cal::VersionGate::Lower:
         try {
             schema::upgradeTo25001(*main_);
+            ensureKeys();
             return GateResult::Upgraded;
         } catch (const db::DbError &e) {
             if (detail)

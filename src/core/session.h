@@ -50,7 +50,12 @@ public:
     /// Activation step 4: output folders EMKYOL/BANYOL defaulted and written back.
     void completeOutputFolders(const QString &currentDir);
     /// The version gate; an older database is upgraded here. `detail` gets an error text.
+    /// A database that passes also gets the unique keys of its result rows where it can
+    /// (see resultKeyDuplicates).
     GateResult versionGate(QString *detail = nullptr);
+    /// After versionGate: result or snapshot rows that stand twice for one pay record, kind
+    /// and month, which keep the database from getting its unique keys (one line each).
+    QStringList resultKeyDuplicates;
     /// Activation steps 6–7 and 10–11 without the login: date, TANIMOKU, pay window, K.
     void activateContext(const QDate &today);
     /// TANIMOKU: the PTANIM row into the context.

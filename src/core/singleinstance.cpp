@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace zeran {
 
 SingleInstance::SingleInstance(const QString &name)
@@ -29,6 +33,21 @@ bool SingleInstance::acquire()
     }
     lock_.reset();
     return false;
+}
+
+void ensureRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const passwd *pw = ::getpwuid(::geteuid());
+    const QByteArray user = pw ? QByteArray(pw->pw_name) : QByteArray::number(::geteuid());
+    const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/runtime-" + user;
+    ::mkdir(dir.constData(), 0700);
+    struct stat st {};
+    // Only a folder of our own that nobody else can enter; otherwise Qt's own handling.
+    if (::lstat(dir.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+        (st.st_mode & 0077) == 0)
+        qputenv("XDG_RUNTIME_DIR", dir);
 }
 
 }  // namespace zeran

@@ -21,6 +21,11 @@ private:
     std::unique_ptr<QLockFile> lock_;
 };
 
+/// Before the application object: when the session has no runtime folder (XDG_RUNTIME_DIR,
+/// e.g. a login over ssh or a cron job), makes the private one Qt would fall back to
+/// (<temp>/runtime-<user>, mode 0700) and names it, so Qt does not warn on every start.
+void ensureRuntimeFolder();
+
 inline const char *kAlreadyRunningMessage = "Dikkat! ZERAN Programı zaten çalışıyor....\rBirden Fazla Çalıştıramazsınız.";
 
 }  // namespace zeran

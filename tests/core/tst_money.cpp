@@ -85,6 +85,8 @@ private slots:
     void fromDbDouble();
     void fromDbFloat_data();
     void fromDbFloat();
+    void fitsDbFloat_data();
+    void fitsDbFloat();
     void doubleRoundTrip_data();
     void doubleRoundTrip();
 
@@ -492,6 +494,11 @@ void TestMoney::fromDbFloat_data()
     QTest::newRow("negative") << -850.35 << Q_INT64_C(-8503500);
     QTest::newRow("whole") << 8138.0 << Q_INT64_C(81380000);
     QTest::newRow("zero") << 0.0 << Q_INT64_C(0);
+    // Above 2^21 the float's shortest text drops a kuruş the float holds exactly.
+    QTest::newRow("large, held exactly") << 2970430.25 << Q_INT64_C(29704302500);
+    QTest::newRow("large negative") << -2970430.25 << Q_INT64_C(-29704302500);
+    QTest::newRow("large, nearest float") << 2970430.26 << Q_INT64_C(29704302500);  // stored as ...30.25
+    QTest::newRow("half kuruş away from zero") << 0.125 << Q_INT64_C(1300);
 }
 
 void TestMoney::fromDbFloat()
@@ -500,6 +507,30 @@ void TestMoney::fromDbFloat()
     QFETCH(qint64, raw);
     const double fromColumn = double(float(typed));
     QCOMPARE(Money::fromDbFloat(float(fromColumn)).raw(), raw);
+}
+
+void TestMoney::fitsDbFloat_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("typical amount") << "12345.67" << true;
+    QTest::newRow("kuruş") << "0.01" << true;
+    QTest::newRow("negative") << "-850.35" << true;
+    QTest::newRow("large, exact") << "2970430.25" << true;
+    QTest::newRow("200.000,01 reads 200.000,02") << "200000.01" << false;
+    QTest::newRow("200.000,00") << "200000" << true;
+    QTest::newRow("four decimals") << "1234.5678" << false;
+    QTest::newRow("beyond the float's digits") << "98765432.10" << false;
+}
+
+void TestMoney::fitsDbFloat()
+{
+    QFETCH(QString, amount);
+    QFETCH(bool, fits);
+    const Money m = Money::parsePlain(amount).value();
+    QCOMPARE(m.fitsDbFloat(), fits);
+    if (fits)
+        QCOMPARE(Money::fromDbFloat(float(m.toDouble())), m);
 }
 
 void TestMoney::doubleRoundTrip_data()

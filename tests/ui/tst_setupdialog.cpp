@@ -316,6 +316,35 @@ private slots:
         QVERIFY(session.main().isOpen());
         QCOMPARE(session.main().params().path, fresh.params.path);
     }
+
+    // A failed try of a new place, then "F6-Vazgeç": the program keeps working on the
+    // database it had open.
+    void failedTryThenCancelKeepsTheConnection()
+    {
+        test::FreshDatabase fresh;
+        test::storeLocation(fresh.dir.path(), QStringLiteral("2026"));
+        Session session;
+        session.openMain(fresh.params);
+        const QString folder = tmp_.filePath(QStringLiteral("broken"));
+        QVERIFY(QDir().mkpath(folder));
+        QFile f(folder + QStringLiteral("/PERSONEL.GDB"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("this is not a database");
+        f.close();
+        test::ScriptedPrompter p;
+        SystemSetupDialog d(session, SetupMode::Maintenance, QStringLiteral("ZIVO"), p);
+        d.show();
+        setField(d, "folderEdit", folder);
+        d.save();
+        QCOMPARE(p.informed.size(), 1);
+        QVERIFY(d.isVisible());
+        d.cancel();
+        QVERIFY(!d.saved());
+        QVERIFY(session.main().isOpen());
+        QCOMPARE(session.main().params().path, fresh.params.path);
+        QCOMPARE(session.main().scalar(QStringLiteral("SELECT VER FROM PTANIM")).toString().trimmed(),
+                 QStringLiteral("25.001"));
+    }
 };
 
 QTEST_MAIN(TestSetupDialog)

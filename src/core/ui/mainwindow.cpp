@@ -220,6 +220,8 @@ QMdiSubWindow *MainWindow::showChild(const QString &key, const std::function<QWi
         sub = mdi_->addSubWindow(w);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         children_.insert(key, sub);
+        // A child window opens over the whole work area: its grids are wide.
+        sub->setGeometry(QRect(QPoint(0, 0), mdi_->viewport()->size()));
     }
     if (sub->isMinimized())
         sub->showNormal();
@@ -341,6 +343,10 @@ void MainWindow::runActivation()
     QString detail;
     switch (session_.versionGate(&detail)) {
     case GateResult::Equal:
+        // Not a stop: the clerk must clear them, and the payrolls' own lock still holds.
+        if (!session_.resultKeyDuplicates.isEmpty())
+            prompter_->inform(this, QStringLiteral("DİKKAT! Bordro satırları mükerrer kaydedilmiş; kontrol ediniz:\r") +
+                                        session_.resultKeyDuplicates.mid(0, 10).join(QLatin1Char('\r')));
         break;
     case GateResult::Upgraded:
         fail(QString::fromUtf8(kUpgradedMessage), 0);

@@ -103,6 +103,7 @@ struct PayrollRun {
     PeriodRates rates;
     std::array<ItemDefinition, 10> items{};   ///< item n at index n − 1
     std::array<QString, 5> deductionNames{};  ///< active special deduction n (first 15 characters), else empty
+    std::array<QString, 5> deductionCaptions{};  ///< the same deductions' whole names, for captions on screen
     QHash<int, UnionDefinition> unions;       ///< by SENKOD
 };
 

@@ -20,8 +20,10 @@ const QString kJournal = QStringLiteral(
     "SELECT FIRST 1 YEVNO FROM ZERMAAS WHERE YIL=:YIL AND AY=:AY AND TUR='1' AND YEVNO IS NOT NULL AND YEVNO<>0");
 const QString kUnitCondition = QStringLiteral(" AND BKOD=:BKOD");
 // Locking the unit rows makes two makers of the same unit take turns: the second waits for
-// the first to end and then gets an update conflict instead of writing beside it.
-const QString kLockUnits = QStringLiteral("SELECT BKOD FROM BIRIM WHERE TUR='M'%1 ORDER BY BKOD FOR UPDATE WITH LOCK");
+// the first to end and then gets an update conflict instead of writing beside it. An UPDATE
+// takes the lock when it runs; a "SELECT ... WITH LOCK" would lock only the rows fetched, and
+// the driver does not fetch from a statement it does not classify as a plain select.
+const QString kLockUnits = QStringLiteral("UPDATE BIRIM SET BKOD=BKOD WHERE TUR='M'%1");
 const QString kAuditSection = QStringLiteral("ZER-MAAŞ");
 
 /// What the checks saw; compared again under the lock.
@@ -142,10 +144,7 @@ MakeResult make(db::Database &db, WorkingContext &ctx, const MakeRequest &reques
             QVariantMap lockBinds;
             if (unit)
                 lockBinds.insert(QStringLiteral("BKOD"), *unit);
-            QSqlQuery lock = db.exec(kLockUnits.arg(unit ? kUnitCondition : QString()), lockBinds);
-            while (lock.next()) {
-                // WITH LOCK takes each row as it is fetched: fetch them all.
-            }
+            db.exec(kLockUnits.arg(unit ? kUnitCondition : QString()), lockBinds);
             if (readState(db, period.YIL, period.AY, sel.unit) != seen) {
                 tx.rollback();
                 return stop(Outcome::Refused, QString::fromUtf8(kChangedMeanwhile), questions);
@@ -163,7 +162,9 @@ MakeResult make(db::Database &db, WorkingContext &ctx, const MakeRequest &reques
             for (std::size_t i = 0; i < result.loaded.people.size(); ++i) {
                 const payrollrun::RunPerson &p = result.loaded.people[i];
                 current = personText(p);
-                writer.insertResult(payrollrun::resultRow(run, p.input, result.pays[i]));
+                results::ResultRow row = payrollrun::resultRow(run, p.input, result.pays[i]);
+                row.TAR = request.today;  // the day the payroll was made (read by the dues lists)
+                writer.insertResult(row);
                 if (request.afterPerson)
                     request.afterPerson(int(i));
             }

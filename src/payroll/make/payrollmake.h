@@ -7,7 +7,7 @@
 // Why one unit of work: a payroll is either the old rows or the complete new set, never a
 // mix. Any failure while deleting or writing rolls everything back to the previous rows and is
 // reported. Two workstations making the same month: the rows of the units being replaced are
-// locked first (BIRIM rows, WITH LOCK), so the second maker waits for the first and is then
+// locked first (an UPDATE of their BIRIM rows), so the second maker waits for the first and is then
 // told that the payroll was made meanwhile; it never writes over or beside the first.
 
 #include "context.h"

@@ -145,7 +145,9 @@ void readDefinitions(const db::Database &db, engine::PayrollRun &run)
     QSqlQuery d = db.exec(kSelectDeductions);
     while (d.next()) {
         const int n = d.value(0).toInt();
-        run.deductionNames[std::size_t(n - 1)] = d.value(1).toString().trimmed().left(15);
+        // The result rows keep 15 characters of the name; the screen shows all of it.
+        run.deductionCaptions[std::size_t(n - 1)] = d.value(1).toString().trimmed();
+        run.deductionNames[std::size_t(n - 1)] = run.deductionCaptions[std::size_t(n - 1)].left(15);
     }
     QSqlQuery u = db.exec(kSelectUnions);
     while (u.next())

@@ -22,6 +22,16 @@ QString invalidNumberMessage(const QString &text)
 
 }  // namespace
 
+QString floatAmountMessage(const QString &caption, const QString &text)
+{
+    QString name = caption.trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return QStringLiteral("DİKKAT! \"%1\" alanına girilen %2 bu alanda kuruşu kuruşuna saklanamaz. "
+                          "Tutarı kontrol ediniz.")
+        .arg(name, text);
+}
+
 QString plainNumberText(Money value)
 {
     QString s = rateText(value);
@@ -83,6 +93,9 @@ std::optional<QString> AmountBinding::take(PayRecordFields &record) const
     const std::optional<Money> v = Money::parse(text);
     if (!v)
         return personnel::invalidAmountMessage(text);
+    // A FLOAT column keeps about seven digits: refuse what it would store as another amount.
+    if (columnOf(column()).type == ColumnType::Float && !v->fitsDbFloat())
+        return floatAmountMessage(label ? label->text() : column(), text);
     record.setValue(column(), QVariant::fromValue(*v));
     return std::nullopt;
 }

@@ -38,6 +38,9 @@ private:
     QWidget *input_;
 };
 
+/// The message for an amount typed into a FLOAT column that cannot hold it to the kuruş.
+QString floatAmountMessage(const QString &caption, const QString &text);
+
 /// A whole number (SMALLINT) in a line edit.
 class NumberBinding : public FieldBinding {
 public:

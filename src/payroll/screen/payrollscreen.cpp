@@ -753,7 +753,7 @@ void PayrollScreen::labelItemInputs()
             visible = item.inUse() && item.TUR != QLatin1Char('S');
             caption = item.ADI;
         } else if (c.startsWith(QLatin1String("KES"))) {
-            caption = run.deductionNames[std::size_t(c.mid(3).toInt() - 1)];
+            caption = run.deductionCaptions[std::size_t(c.mid(3).toInt() - 1)];
             visible = !caption.isEmpty();
         } else {
             continue;

@@ -41,7 +41,8 @@ QString periodText(int month, int year)
 
 QString rateText(double rate)
 {
-    return shortestDecimal(rate);
+    // Turkish decimal comma, as on the printed documents.
+    return shortestDecimal(rate).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 QString rateText(Money amount)
@@ -51,7 +52,7 @@ QString rateText(Money amount)
         s.chop(1);
     if (s.endsWith(QLatin1Char('.')))
         s.chop(1);
-    return s;
+    return s.replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 }  // namespace zeran::payrollscreen

@@ -4,7 +4,7 @@ namespace zeran::definitions {
 
 namespace {
 
-const QString kSelectTitles = QStringLiteral("SELECT UKOD,UNVAN,YOP FROM UNTAN ORDER BY UKOD");
+const QString kSelectTitles = QStringLiteral("SELECT UKOD,UNVAN,YOP FROM UNTAN ORDER BY UNVAN,UKOD");
 const QString kMaxTitle = QStringLiteral("SELECT MAX(UKOD) YENINO FROM UNTAN");
 const QString kInsertTitle = QStringLiteral("INSERT INTO UNTAN (UKOD,UNVAN,YOP) VALUES (:UKOD,:UNVAN,:YOP)");
 const QString kUpdateTitle = QStringLiteral("UPDATE UNTAN SET UNVAN=:UNVAN,YOP=:YOP WHERE UKOD=:UKOD");
@@ -81,9 +81,10 @@ std::optional<Money> readAmount(const QVariant &v)
 {
     return v.isNull() ? std::nullopt : std::optional<Money>(Money::fromDbDouble(v.toDouble()));
 }
-int nextKey(db::Database &db, const QString &maxSql)
+int nextKey(db::Database &db, const QString &maxSql, const QString &what)
 {
-    return db.scalar(maxSql).toInt() + 1;  // an empty table gives NULL: the first key is 1
+    // an empty table gives NULL: the first key is 1
+    return db::smallintKey(db.scalar(maxSql).toLongLong() + 1, what);
 }
 
 EarningSlot slotFrom(const QSqlQuery &q)
@@ -130,7 +131,7 @@ std::vector<Title> readTitles(db::Database &db)
 int saveTitle(db::Database &db, const Title &t)
 {
     db::Transaction tx(db);
-    const int ukod = t.UKOD > 0 ? t.UKOD : nextKey(db, kMaxTitle);
+    const int ukod = t.UKOD > 0 ? t.UKOD : nextKey(db, kMaxTitle, QStringLiteral("Ünvan (UKOD)"));
     const QVariantMap binds{{QStringLiteral("UKOD"), ukod}, {QStringLiteral("UNVAN"), t.UNVAN}, {QStringLiteral("YOP"), number(t.YOP)}};
     db.exec(t.UKOD > 0 ? kUpdateTitle : kInsertTitle, binds);
     tx.commit();
@@ -155,7 +156,7 @@ std::optional<int> saveDeduction(db::Database &db, const Deduction &d)
     if (harno <= 0) {
         if (db.scalar(kCountDeductions).toInt() >= kDeductionSlots)
             return std::nullopt;  // a sixth deduction is refused
-        harno = nextKey(db, kMaxDeduction);
+        harno = nextKey(db, kMaxDeduction, QStringLiteral("Kesinti (HARNO)"));
     }
     const QVariantMap binds{{QStringLiteral("HARNO"), harno},
                             {QStringLiteral("KESADI"), d.KESADI},
@@ -199,7 +200,7 @@ bool ensureSlots(db::Database &db)
 std::optional<int> addSlot(db::Database &db)
 {
     db::Transaction tx(db);
-    const int hno = nextKey(db, kMaxSlot);
+    const int hno = nextKey(db, kMaxSlot, QStringLiteral("Gelir türü (HNO)"));
     if (hno > kEarningSlots)
         return std::nullopt;
     db.exec(kInsertSlot, slotBinds(addedSlot(hno)));
@@ -269,7 +270,7 @@ std::vector<Union> readUnions(db::Database &db)
 int saveUnion(db::Database &db, const Union &u)
 {
     db::Transaction tx(db);
-    const int senkod = u.SENKOD > 0 ? u.SENKOD : nextKey(db, kMaxUnion);
+    const int senkod = u.SENKOD > 0 ? u.SENKOD : nextKey(db, kMaxUnion, QStringLiteral("Sendika (SENKOD)"));
     const QVariantMap binds{{QStringLiteral("SENKOD"), senkod},  {QStringLiteral("SENDIKA"), text(u.SENDIKA)},
                             {QStringLiteral("ADRES"), text(u.ADRES)}, {QStringLiteral("ORN"), number(u.ORN)},
                             {QStringLiteral("HTUR"), text(u.HTUR)},  {QStringLiteral("BHNO"), text(u.BHNO)},
@@ -294,7 +295,7 @@ std::vector<PensionCompany> readPensionCompanies(db::Database &db)
 int savePensionCompany(db::Database &db, const PensionCompany &c)
 {
     db::Transaction tx(db);
-    const int fkod = c.FKOD > 0 ? c.FKOD : nextKey(db, kMaxCompany);
+    const int fkod = c.FKOD > 0 ? c.FKOD : nextKey(db, kMaxCompany, QStringLiteral("BES firması (FKOD)"));
     const QVariantMap binds{{QStringLiteral("FKOD"), fkod},
                             {QStringLiteral("FIRMA"), text(c.FIRMA)},
                             {QStringLiteral("ADRES"), text(c.ADRES)},

@@ -9,17 +9,21 @@ namespace {
 const QString kReadRowSql = QStringLiteral(
     "SELECT VER,KURUM,ILKOD,ILCEKOD,CYIL,FORM,BORTEK,OTOODE,SEN,ONIZ,MKESDUR,HBORKESDUR,UDUR,MAIL,KEF,SKOD,SADI,"
     "ISSN,MBKOD,MODEMEBKOD,MBORTUR,MHOST,MUHYOL,NUFUS,SBKOD,KHESNO,KMUSNO,BMAIL,TTBA,TTSA,BDTUR,PEKFARK,YEMEKGV,"
-    "YEMEKGSS,LOGO FROM PTANIM");
+    "YEMEKGSS,LOGO,NVIUSR,NVIPSWD FROM PTANIM");
 
 const QString kStoreRowSql = QStringLiteral(
     "UPDATE PTANIM SET KURUM=:KURUM,ILKOD=:ILKOD,ILCEKOD=:ILCEKOD,CYIL=:CYIL,FORM=:FORM,BORTEK=:BORTEK,"
     "OTOODE=:OTOODE,SEN=:SEN,ONIZ=:ONIZ,MKESDUR=:MKESDUR,HBORKESDUR=:HBORKESDUR,UDUR=:UDUR,MAIL=:MAIL,KEF=:KEF,"
     "SKOD=:SKOD,SADI=:SADI,ISSN=:ISSN,MBKOD=:MBKOD,MODEMEBKOD=:MODEMEBKOD,MBORTUR=:MBORTUR,MHOST=:MHOST,"
     "MUHYOL=:MUHYOL,NUFUS=:NUFUS,SBKOD=:SBKOD,KHESNO=:KHESNO,KMUSNO=:KMUSNO,BMAIL=:BMAIL,TTBA=:TTBA,TTSA=:TTSA,"
-    "BDTUR=:BDTUR,PEKFARK=:PEKFARK,YEMEKGV=:YEMEKGV,YEMEKGSS=:YEMEKGSS,LOGO=:LOGO");
+    "BDTUR=:BDTUR,PEKFARK=:PEKFARK,YEMEKGV=:YEMEKGV,YEMEKGSS=:YEMEKGSS,LOGO=:LOGO,NVIUSR=:NVIUSR,NVIPSWD=:NVIPSWD");
 
 const QString kProvincesSql = QStringLiteral("SELECT ILKOD,ILADI FROM IL ORDER BY ILADI");
 const QString kDistrictsSql = QStringLiteral("SELECT ILCEKOD,ILCE FROM ILCE WHERE ILKOD=:IK ORDER BY ILCE");
+const QString kDistrictNameSql = QStringLiteral("SELECT ILCE FROM ILCE WHERE ILCEKOD=:KOD");
+const QString kAddDistrictSql = QStringLiteral("INSERT INTO ILCE (ILCEKOD,ILKOD,ILCE) VALUES (:KOD,:IK,:AD)");
+const QString kRenameDistrictSql = QStringLiteral("UPDATE ILCE SET ILCE=:AD WHERE ILCEKOD=:KOD");
+constexpr int kDistrictNameLength = 20;  // ILCE.ILCE
 const QString kUnitsSql = QStringLiteral("SELECT BKOD,BIRIM FROM BIRIM WHERE TUR='M' ORDER BY BIRIM");
 
 QString text(const QVariant &v)
@@ -108,6 +112,8 @@ GeneralRow readGeneralRow(db::Database &db)
     r.YEMEKGV = flag(v("YEMEKGV"));
     r.YEMEKGSS = flag(v("YEMEKGSS"));
     r.LOGO = v("LOGO").toByteArray();
+    r.NVIUSR = text(v("NVIUSR"));
+    r.NVIPSWD = text(v("NVIPSWD"));
     return r;
 }
 
@@ -148,6 +154,8 @@ void storeGeneralRow(db::Database &db, const GeneralRow &r)
         {QStringLiteral("YEMEKGV"), bindFlag(r.YEMEKGV)},
         {QStringLiteral("YEMEKGSS"), bindFlag(r.YEMEKGSS)},
         {QStringLiteral("LOGO"), bindBytes(r.LOGO)},
+        {QStringLiteral("NVIUSR"), bindText(r.NVIUSR)},
+        {QStringLiteral("NVIPSWD"), bindText(r.NVIPSWD)},
     };
     db::Transaction t(db);
     QSqlQuery q = db.exec(kStoreRowSql, binds);
@@ -181,6 +189,46 @@ QVector<UnitName> readUnits(db::Database &db)
     while (q.next())
         out.push_back({q.value(0).toInt(), q.value(1).toString().trimmed()});
     return out;
+}
+
+namespace {
+QString checkedDistrictName(const QString &name)
+{
+    const QString n = name.trimmed();
+    if (n.isEmpty())
+        throw db::DbError(db::DbError::Kind::Sql, QStringLiteral("Dikkat! İlçe adını giriniz.."));
+    if (n.size() > kDistrictNameLength)
+        throw db::DbError(db::DbError::Kind::Sql,
+                          QStringLiteral("Dikkat! İlçe adı en fazla %1 karakter olabilir..").arg(kDistrictNameLength));
+    return n;
+}
+}  // namespace
+
+void addDistrict(db::Database &db, int ilkod, int ilcekod, const QString &name)
+{
+    const QString n = checkedDistrictName(name);
+    if (ilcekod < 1 || ilcekod > db::kSmallIntMax)
+        throw db::DbError(db::DbError::Kind::Sql,
+                          QStringLiteral("Dikkat! İlçe kodu 1 ile %1 arasında olmalı (nüfus kayıtlarındaki ilçe kodu)..")
+                              .arg(db::kSmallIntMax));
+    db::Transaction t(db);
+    const QVariant taken = db.scalar(kDistrictNameSql, {{QStringLiteral("KOD"), ilcekod}});
+    if (taken.isValid())
+        throw db::DbError(db::DbError::Kind::Sql, QStringLiteral("Dikkat! %1 ilçe kodu kayıtlıdır (%2)..")
+                                                      .arg(ilcekod)
+                                                      .arg(taken.toString().trimmed()));
+    db.exec(kAddDistrictSql, {{QStringLiteral("KOD"), ilcekod}, {QStringLiteral("IK"), ilkod}, {QStringLiteral("AD"), n}});
+    t.commit();
+}
+
+void renameDistrict(db::Database &db, int ilcekod, const QString &name)
+{
+    const QString n = checkedDistrictName(name);
+    db::Transaction t(db);
+    QSqlQuery q = db.exec(kRenameDistrictSql, {{QStringLiteral("KOD"), ilcekod}, {QStringLiteral("AD"), n}});
+    if (q.numRowsAffected() == 0)
+        throw db::DbError(db::DbError::Kind::Sql, QStringLiteral("İlçe kaydı bulunamadı: %1").arg(ilcekod));
+    t.commit();
 }
 
 }  // namespace zeran::general

@@ -35,6 +35,7 @@ struct GeneralRow {
     // "Diğer"
     std::optional<bool> PEKFARK, YEMEKGV, YEMEKGSS;
     QByteArray LOGO;
+    QString NVIUSR, NVIPSWD;  ///< the identity-query service's user name and password
 
     bool operator==(const GeneralRow &) const = default;
 };
@@ -66,5 +67,13 @@ QVector<Province> readProvinces(db::Database &db);
 QVector<District> readDistricts(db::Database &db, int ilkod);
 /// This system's pay units by name (the shared unit list).
 QVector<UnitName> readUnits(db::Database &db);
+
+/// A district of a province, added by the clerk with the population register's own district
+/// code (codes are never made up here: the identity query matches them). Throws db::DbError
+/// with the clerk's message when the code is not 1..32767 or is taken, or the name is empty
+/// or longer than 20 characters; nothing is written then.
+void addDistrict(db::Database &db, int ilkod, int ilcekod, const QString &name);
+/// A new name for a district; the same name checks.
+void renameDistrict(db::Database &db, int ilcekod, const QString &name);
 
 }  // namespace zeran::general

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -59,10 +60,40 @@ std::optional<bool> flagOf(const QCheckBox *box, const std::optional<bool> &stor
     return box->isChecked();
 }
 
+/// The default entry box of a district: the register's code (when new) and the name.
+bool askDistrict(QWidget *parent, const QString &title, bool codeEditable, int &code, QString &name)
+{
+    QDialog box(parent);
+    box.setWindowTitle(title);
+    auto *codeEdit = new QLineEdit(codeEditable ? QString() : QString::number(code), &box);
+    codeEdit->setValidator(new QIntValidator(1, 32767, codeEdit));
+    codeEdit->setEnabled(codeEditable);
+    auto *nameEdit = new QLineEdit(name, &box);
+    nameEdit->setMaxLength(20);
+    auto *form = new QFormLayout(&box);
+    form->addRow(QStringLiteral("İlçe Kodu (nüfus kaydındaki)"), codeEdit);
+    form->addRow(QStringLiteral("İlçe Adı"), nameEdit);
+    auto *buttons = new QHBoxLayout;
+    auto *ok = new QPushButton(QStringLiteral("Kayıt"), &box);
+    auto *cancel = new QPushButton(QStringLiteral("Vazgeç"), &box);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    form->addRow(buttons);
+    QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &box, &QDialog::reject);
+    if (box.exec() != QDialog::Accepted)
+        return false;
+    if (codeEditable)
+        code = codeEdit->text().toInt();
+    name = nameEdit->text();
+    return true;
+}
+
 }  // namespace
 
 GeneralDefinitionsDialog::GeneralDefinitionsDialog(Session &session, ui::Prompter &prompter, QWidget *parent)
-    : QDialog(parent), session_(session), prompter_(prompter)
+    : QDialog(parent), session_(session), prompter_(prompter), districtEditor_(&askDistrict)
 {
     setObjectName(QStringLiteral("generalDefinitionsDialog"));
     setWindowTitle(QStringLiteral("GENEL TANIMLAR"));
@@ -118,7 +149,17 @@ GeneralDefinitionsDialog::GeneralDefinitionsDialog(Session &session, ui::Prompte
     auto *left = new QFormLayout;
     left->addRow(QStringLiteral("Kurum Adı"), kurum_);
     left->addRow(QStringLiteral("İli"), province_);
-    left->addRow(QStringLiteral("İlçesi"), district_);
+    addDistrict_ = new QPushButton(QStringLiteral("İlçe Ekle"));
+    addDistrict_->setObjectName(QStringLiteral("addDistrictButton"));
+    addDistrict_->setAutoDefault(false);
+    renameDistrict_ = new QPushButton(QStringLiteral("İlçe Adı"));
+    renameDistrict_->setObjectName(QStringLiteral("renameDistrictButton"));
+    renameDistrict_->setAutoDefault(false);
+    auto *districtRow = new QHBoxLayout;
+    districtRow->addWidget(district_, 1);
+    districtRow->addWidget(addDistrict_);
+    districtRow->addWidget(renameDistrict_);
+    left->addRow(QStringLiteral("İlçesi"), districtRow);
     left->addRow(QStringLiteral("Çalışma Yılı"), year_);
     left->addRow(QStringLiteral("Terfi Tarihlerini Uyar"), form);
     left->addRow(QStringLiteral("Çocuk Sayısını Uyar"), bortek);
@@ -200,10 +241,21 @@ GeneralDefinitionsDialog::GeneralDefinitionsDialog(Session &session, ui::Prompte
     emblemLayout->addWidget(emblem_);
     emblemLayout->addLayout(emblemButtons);
     emblemLayout->addStretch(1);
+    // The outside identity-query program: its folder on this workstation and the service login.
+    auto *nviGroup = new QGroupBox(QStringLiteral("Kimlik Sorgulama (NVİ)"));
+    nviyol_ = lineEdit("nviyolEdit", 255);
+    nviusr_ = lineEdit("nviusrEdit", 25);
+    nvipswd_ = lineEdit("nvipswdEdit", 25);
+    nvipswd_->setEchoMode(QLineEdit::Password);
+    auto *nviForm = new QFormLayout(nviGroup);
+    nviForm->addRow(QStringLiteral("Program Klasörü"), nviyol_);
+    nviForm->addRow(QStringLiteral("Kullanıcı Adı"), nviusr_);
+    nviForm->addRow(QStringLiteral("Şifre"), nvipswd_);
     auto *otherLayout = new QVBoxLayout(otherPanel);
     otherLayout->addWidget(pekfark_);
     otherLayout->addWidget(yemekgv_);
     otherLayout->addWidget(yemekgss_);
+    otherLayout->addWidget(nviGroup);
     otherLayout->addWidget(emblemGroup);
     otherLayout->addStretch(1);
 
@@ -234,6 +286,8 @@ GeneralDefinitionsDialog::GeneralDefinitionsDialog(Session &session, ui::Prompte
     connect(exitButton_, &QPushButton::clicked, this, &GeneralDefinitionsDialog::exitScreen);
     connect(addEmblem_, &QPushButton::clicked, this, &GeneralDefinitionsDialog::addEmblem);
     connect(removeEmblem_, &QPushButton::clicked, this, &GeneralDefinitionsDialog::removeEmblem);
+    connect(addDistrict_, &QPushButton::clicked, this, &GeneralDefinitionsDialog::addDistrictOfProvince);
+    connect(renameDistrict_, &QPushButton::clicked, this, &GeneralDefinitionsDialog::renameChosenDistrict);
     connect(province_, &QComboBox::currentIndexChanged, this, &GeneralDefinitionsDialog::provinceChosen);
     connect(district_, &QComboBox::currentIndexChanged, this, &GeneralDefinitionsDialog::districtChosen);
     connect(payingUnit_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -341,6 +395,9 @@ bool GeneralDefinitionsDialog::load()
         c.box->setCurrentIndex(itemOf(c.list, stored_.*c.column));
     }
 
+    nviyol_->setText(session_.settings.NVIYOL);
+    nviusr_->setText(stored_.NVIUSR);
+    nvipswd_->setText(stored_.NVIPSWD);
     pekfark_->setChecked(stored_.PEKFARK.value_or(false));
     yemekgv_->setChecked(stored_.YEMEKGV.value_or(false));
     yemekgss_->setChecked(stored_.YEMEKGSS.value_or(false));
@@ -390,10 +447,17 @@ GeneralRow GeneralDefinitionsDialog::editedRow() const
     r.YEMEKGV = flagOf(yemekgv_, stored_.YEMEKGV);
     r.YEMEKGSS = flagOf(yemekgss_, stored_.YEMEKGSS);
     r.LOGO = logo_;
+    r.NVIUSR = nviusr_->text().trimmed();
+    r.NVIPSWD = nvipswd_->text().trimmed();
     return r;
 }
 
 void GeneralDefinitionsDialog::provinceChosen()
+{
+    listDistricts();
+}
+
+void GeneralDefinitionsDialog::listDistricts()
 {
     QVector<District> districts;
     if (province_->currentIndex() >= 0) {
@@ -417,6 +481,41 @@ void GeneralDefinitionsDialog::districtChosen()
 {
     if (district_->currentIndex() >= 0)
         districtCode_ = district_->currentData().toInt();
+}
+
+void GeneralDefinitionsDialog::addDistrictOfProvince()
+{
+    if (!editing_ || province_->currentIndex() < 0)
+        return;
+    int code = 0;
+    QString name;
+    if (!districtEditor_(this, QStringLiteral("İlçe Ekle - ") + province_->currentText(), true, code, name))
+        return;
+    try {
+        addDistrict(session_.main(), province_->currentData().toInt(), code, name);
+    } catch (const db::DbError &e) {
+        prompter_.inform(this, e.text);
+        return;
+    }
+    districtCode_ = code;
+    listDistricts();
+}
+
+void GeneralDefinitionsDialog::renameChosenDistrict()
+{
+    if (!editing_ || district_->currentIndex() < 0)
+        return;
+    int code = district_->currentData().toInt();
+    QString name = district_->currentText();
+    if (!districtEditor_(this, QStringLiteral("İlçe Adı"), false, code, name))
+        return;
+    try {
+        renameDistrict(session_.main(), district_->currentData().toInt(), name);
+    } catch (const db::DbError &e) {
+        prompter_.inform(this, e.text);
+        return;
+    }
+    listDistricts();
 }
 
 void GeneralDefinitionsDialog::showEmblem()
@@ -490,6 +589,14 @@ void GeneralDefinitionsDialog::copyFolders()
 {
     session_.settings.EMKYOL = emkyol_->text().trimmed();
     session_.settings.BANYOL = banyol_->text().trimmed();
+    // The identity-query folder is this workstation's setting, stored at once.
+    const QString nviyol = nviyol_->text().trimmed();
+    if (nviyol != session_.settings.NVIYOL) {
+        session_.settings.NVIYOL = nviyol;
+        session_.settings.write({"NVIYOL"});
+    }
+    session_.ctx.NVIUSR = stored_.NVIUSR;
+    session_.ctx.NVIPSWD = stored_.NVIPSWD;
     session_.ctx.MUHYOL = stored_.MUHYOL.isEmpty() ? session_.settings.YOL : stored_.MUHYOL;
 }
 

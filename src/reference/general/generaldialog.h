@@ -45,6 +45,12 @@ public:
     using PictureChooser = std::function<QString(QWidget *parent)>;
     void setPictureChooser(PictureChooser chooser) { chooser_ = std::move(chooser); }
 
+    /// The entry box of "İlçe Ekle" / "İlçe Adı": fills `code` (only when `codeEditable`) and
+    /// `name`; false when the clerk gives up. A test puts in its own.
+    using DistrictEditor = std::function<bool(QWidget *parent, const QString &title, bool codeEditable, int &code,
+                                              QString &name)>;
+    void setDistrictEditor(DistrictEditor editor) { districtEditor_ = std::move(editor); }
+
     /// The row as the screen now shows it.
     GeneralRow editedRow() const;
     bool editing() const { return editing_; }
@@ -58,6 +64,10 @@ public slots:
     void addEmblem();
     /// "Sil": no emblem.
     void removeEmblem();
+    /// "İlçe Ekle": a district of the chosen province with the register's code.
+    void addDistrictOfProvince();
+    /// "İlçe Adı": renames the chosen district.
+    void renameChosenDistrict();
     /// Escape does not close the screen.
     void reject() override;
 
@@ -89,6 +99,8 @@ private:
     Session &session_;
     ui::Prompter &prompter_;
     PictureChooser chooser_;
+    DistrictEditor districtEditor_;
+    void listDistricts();
     GeneralRow stored_;
     QByteArray logo_;
     std::optional<int> districtCode_;
@@ -118,6 +130,11 @@ private:
     QLineEdit *nufus_ = nullptr;
     QLineEdit *emkyol_ = nullptr;
     QLineEdit *banyol_ = nullptr;
+    QPushButton *addDistrict_ = nullptr;
+    QPushButton *renameDistrict_ = nullptr;
+    QLineEdit *nviyol_ = nullptr;
+    QLineEdit *nviusr_ = nullptr;
+    QLineEdit *nvipswd_ = nullptr;
 
     QLineEdit *sbkod_ = nullptr;
     QLineEdit *khesno_ = nullptr;

@@ -63,18 +63,6 @@ QVariant textOrNull(const QString &s)
     return s.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(s);
 }
 
-// The driver binds an int to a SMALLINT column without a range check (40001 is stored as
-// -25535), so a number is checked here before it becomes a key.
-constexpr qint64 kSmallIntMax = 32767;
-
-int rowNumber(qint64 n, const char *column)
-{
-    if (n < 1 || n > kSmallIntMax)
-        throw db::DbError(db::DbError::Kind::Sql,
-                          QStringLiteral("%1 numarası %2, 1–%3 aralığının dışında").arg(QLatin1String(column)).arg(n).arg(kSmallIntMax));
-    return int(n);
-}
-
 Money amountOf(const QVariant &v)
 {
     return v.isNull() ? Money() : Money::fromDbDouble(v.toDouble());
@@ -145,7 +133,7 @@ void storeChildren(db::Database &db, int pkayno, QList<ChildRow> &rows)
         }
         if (next == 0)
             next = db.scalar(kChildMaxSql).toLongLong() + 1;
-        r.hno = rowNumber(next++, "HNO");
+        r.hno = db::smallintKey(next++, QStringLiteral("Çocuk kaydı (HNO)"));
         db.exec(kChildInsertSql, childBinds(pkayno, r));
     }
     t.commit();
@@ -204,7 +192,7 @@ void storeDebts(db::Database &db, DebtKind kind, int pkayno, DebtChanges &change
         // The generator is shared with other tables and may have been set back below
         // numbers this person already has.
         do {
-            r.harno = rowNumber(db.nextGeneratorValue(QStringLiteral("GEN_HARNO")), "HARNO");
+            r.harno = db::smallintKey(db.nextGeneratorValue(QStringLiteral("GEN_HARNO")), QStringLiteral("Kayıt (HARNO)"));
         } while (db.scalar(sql.exists, {{QStringLiteral("PK"), pkayno}, {QStringLiteral("HN"), r.harno}}).toInt() > 0);
         db.exec(sql.insert, debtBinds(pkayno, r));
     }

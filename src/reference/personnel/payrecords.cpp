@@ -82,7 +82,8 @@ std::optional<PayRecord> readPayRecord(db::Database &db, int pkayno, int bkod)
 
 int nextPersonCode(db::Database &db, int bkod)
 {
-    return db.scalar(kNextCode, {{QStringLiteral("BK"), bkod}}).toInt() + 1;
+    return db::smallintKey(db.scalar(kNextCode, {{QStringLiteral("BK"), bkod}}).toLongLong() + 1,
+                          QStringLiteral("Personel kodu (PKOD)"));
 }
 
 int recordsInUnit(db::Database &db, int pkayno, int bkod, const std::optional<PayRecordKey> &except)

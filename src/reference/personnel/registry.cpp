@@ -165,7 +165,7 @@ std::optional<PersonProblem> savePerson(db::Database &db, WorkingContext &ctx, P
     db::Transaction t(db);
     Person row = p;
     if (isNew) {
-        row.PKAYNO = int(db.nextGeneratorValue(QStringLiteral("GEN_PKAYNO")));
+        row.PKAYNO = db::smallintKey(db.nextGeneratorValue(QStringLiteral("GEN_PKAYNO")), QStringLiteral("Personel (PKAYNO)"));
         db.exec(kInsert, binds(row));
     } else {
         QSqlQuery q = db.exec(kUpdate, binds(row));

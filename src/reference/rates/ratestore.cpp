@@ -94,7 +94,8 @@ int saveLegal(db::Database &db, const Period &period, const RateValues &values)
         binds.insert(QStringLiteral("KAYNO"), kayno);
         db.exec(kUpdateLegal.arg(assignments(columns)), binds);
     } else {
-        kayno = db.scalar(kMaxKayno).toInt() + 1;  // an empty table gives NULL: the first row is 1
+        // an empty table gives NULL: the first row is 1
+        kayno = db::smallintKey(db.scalar(kMaxKayno).toLongLong() + 1, QStringLiteral("Oran kaydı (KAYNO)"));
         binds.insert(QStringLiteral("KAYNO"), kayno);
         binds.insert(periodBinds(period));
         db.exec(kInsertLegal.arg(names(columns).join(QLatin1Char(',')), parameters(columns)), binds);

@@ -254,6 +254,87 @@ private slots:
         QCOMPARE(stored("ILCEKOD").toInt(), kUskudar);
     }
 
+    // A fresh installation has no districts: the clerk adds the register's code and name,
+    // and may correct a name. Codes are checked, never made up.
+    void districtsAddedAndRenamed()
+    {
+        auto d = open();
+        auto *province = child<QComboBox>(d.get(), "provinceCombo");
+        auto *district = child<QComboBox>(d.get(), "districtCombo");
+        int nextCode = 0;
+        QString nextName;
+        d->setDistrictEditor([&](QWidget *, const QString &, bool codeEditable, int &code, QString &name) {
+            if (codeEditable)
+                code = nextCode;
+            name = nextName;
+            return true;
+        });
+        // Locked: nothing happens.
+        nextCode = 1810;
+        nextName = QStringLiteral("Çınarcık");
+        click(d.get(), "addDistrictButton");
+        QCOMPARE(s_->main().scalar(QStringLiteral("SELECT COUNT(*) FROM ILCE WHERE ILCEKOD=1810")).toInt(), 0);
+
+        click(d.get(), "changeButton");
+        choose(province, QStringLiteral("KONYA"));
+        const int before = district->count();
+        nextName = QStringLiteral("AKŞEHİR");
+        click(d.get(), "addDistrictButton");
+        QVERIFY2(prompter_.informed.isEmpty(), qPrintable(prompter_.informed.join(QLatin1Char('|'))));
+        QCOMPARE(district->count(), before + 1);
+        QCOMPARE(district->currentText(), QStringLiteral("AKŞEHİR"));
+        QCOMPARE(district->currentData().toInt(), 1810);
+
+        struct Bad {
+            int code;
+            const char *name;
+            const char *said;
+        };
+        for (const Bad &b : {Bad{1810, "BAŞKA", "kayıtlıdır"}, Bad{0, "SIFIR", "İlçe kodu"},
+                             Bad{40000, "BÜYÜK", "İlçe kodu"}, Bad{1811, "  ", "İlçe adını"},
+                             Bad{1812, "ÇOK UZUN BİR İLÇE ADI OLUR", "en fazla 20"}}) {
+            prompter_.informed.clear();
+            nextCode = b.code;
+            nextName = QString::fromUtf8(b.name);
+            click(d.get(), "addDistrictButton");
+            QCOMPARE(prompter_.informed.size(), 1);
+            QVERIFY2(prompter_.informed.first().contains(QString::fromUtf8(b.said)), qPrintable(prompter_.informed.first()));
+        }
+        QCOMPARE(s_->main().scalar(QStringLiteral("SELECT COUNT(*) FROM ILCE WHERE ILKOD=42")).toInt(), before + 1);
+
+        prompter_.informed.clear();
+        nextName = QStringLiteral("AKŞEHİR MERKEZ");
+        click(d.get(), "renameDistrictButton");
+        QVERIFY(prompter_.informed.isEmpty());
+        QCOMPARE(district->currentText(), QStringLiteral("AKŞEHİR MERKEZ"));
+        QCOMPARE(s_->main().scalar(QStringLiteral("SELECT ILCE FROM ILCE WHERE ILCEKOD=1810")).toString().trimmed(),
+                 QStringLiteral("AKŞEHİR MERKEZ"));
+        click(d.get(), "changeButton");
+        QCOMPARE(stored("ILKOD").toInt(), 42);
+        QCOMPARE(stored("ILCEKOD").toInt(), 1810);
+    }
+
+    void identityQuerySettingsStored()
+    {
+        auto d = open();
+        click(d.get(), "changeButton");
+        child<QLineEdit>(d.get(), "nviyolEdit")->setText(QStringLiteral("/opt/kimlik"));
+        child<QLineEdit>(d.get(), "nviusrEdit")->setText(QStringLiteral("belediye"));
+        child<QLineEdit>(d.get(), "nvipswdEdit")->setText(QStringLiteral("gizli'şifre"));
+        QCOMPARE(child<QLineEdit>(d.get(), "nvipswdEdit")->echoMode(), QLineEdit::Password);
+        click(d.get(), "changeButton");
+        QCOMPARE(stored("NVIUSR").toString().trimmed(), QStringLiteral("belediye"));
+        QCOMPARE(stored("NVIPSWD").toString().trimmed(), QStringLiteral("gizli'şifre"));
+        QCOMPARE(s_->settings.NVIYOL, QStringLiteral("/opt/kimlik"));
+        QCOMPARE(AppSettings::read().NVIYOL, QStringLiteral("/opt/kimlik"));
+        QCOMPARE(s_->ctx.NVIUSR, QStringLiteral("belediye"));
+        // Shown again on the next opening.
+        auto e = open();
+        QCOMPARE(child<QLineEdit>(e.get(), "nviyolEdit")->text(), QStringLiteral("/opt/kimlik"));
+        QCOMPARE(child<QLineEdit>(e.get(), "nviusrEdit")->text(), QStringLiteral("belediye"));
+        exec(QStringLiteral("UPDATE PTANIM SET NVIUSR=NULL, NVIPSWD=NULL"));
+    }
+
     void fieldsAndUnitsStored()
     {
         auto d = open();

@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSemaphore>
 #include <QSqlQuery>
@@ -125,6 +126,10 @@ private slots:
     void writtenRowsEqualComputeAndCli();
     void concurrentMakers_data();
     void concurrentMakers();
+    void databaseRefusesASecondRow_data();
+    void databaseRefusesASecondRow();
+    void writesThePayrollDate();
+    void twoCliMakersOnTheServer();
 };
 
 void TestPayrollMake::refusals_data()
@@ -348,30 +353,54 @@ void TestPayrollMake::writtenRowsEqualComputeAndCli()
 void TestPayrollMake::concurrentMakers_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::newRow("embedded") << int(test::Mode::Embedded);
+    QTest::addColumn<bool>("madeBefore");
+    QTest::addColumn<QString>("first");   // "all", "u1" or "u2": the unit box of each maker
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("overlap");
+    std::vector<std::pair<const char *, test::Mode>> modes = {{"embedded", test::Mode::Embedded}};
     if (!qEnvironmentVariableIsEmpty("ZERAN_TEST_SERVER"))
-        QTest::newRow("server") << int(test::Mode::Server);
+        modes.push_back({"server", test::Mode::Server});
+    for (const auto &[modeName, mode] : modes) {
+        for (const bool made : {false, true}) {
+            const QString prefix = QStringLiteral("%1, %2 month, ").arg(QLatin1String(modeName),
+                                                                      made ? QStringLiteral("made") : QStringLiteral("empty"));
+            QTest::newRow(qPrintable(prefix + QStringLiteral("same unit"))) << int(mode) << made << "u1" << "u1" << true;
+            QTest::newRow(qPrintable(prefix + QStringLiteral("Tümü against one unit")))
+                << int(mode) << made << "all" << "u1" << true;
+            QTest::newRow(qPrintable(prefix + QStringLiteral("one unit against Tümü")))
+                << int(mode) << made << "u1" << "all" << true;
+        }
+        QTest::newRow(qPrintable(QStringLiteral("%1, empty month, two other units").arg(QLatin1String(modeName))))
+            << int(mode) << false << "u1" << "u2" << false;
+    }
 }
 
 void TestPayrollMake::concurrentMakers()
 {
-    // The first maker holds its unit of work open half-way through the write while the second
-    // starts: the second must wait and then be told, and the month must hold exactly one
-    // complete set of rows.
+    // The first maker holds its unit of work open half-way through its write while the second
+    // starts. Where their units overlap, the second must wait, then be told and write
+    // nothing; the month must hold exactly one complete set of rows, never a doubled one.
     QFETCH(int, mode);
+    QFETCH(bool, madeBefore);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(bool, overlap);
     Institution inst{test::Mode(mode)};
     const auto [u1, u2] = inst.twoUnits();
-    Q_UNUSED(u2);
-    QCOMPARE(inst.make(3).outcome, Outcome::Written);
-    const int all = inst.count(QStringLiteral("ZERMAAS"), 3);
+    const auto unitOf = [&](const QString &box) { return box == QLatin1String("all") ? 0 : box == QLatin1String("u1") ? u1 : u2; };
+    if (madeBefore)
+        QCOMPARE(inst.make(3).outcome, Outcome::Written);
+    const int everybody = int(payrollrun::countSelection(inst.db, {}));
 
     QSemaphore holding;
     MakeResult firstResult;
-    QThread *first = QThread::create([&] {
+    QElapsedTimer clock;
+    qint64 firstEnded = 0;
+    QThread *firstThread = QThread::create([&] {
         db::Database own(test::uniqueName("first"));
         own.open(inst.fresh.params);
         WorkingContext ctx;
-        MakeRequest r = inst.request(3);  // every unit: overlaps the second maker's unit
+        MakeRequest r = inst.request(3, unitOf(first));
         r.afterPerson = [&](int i) {
             if (i == 1) {
                 holding.release();
@@ -380,31 +409,130 @@ void TestPayrollMake::concurrentMakers()
         };
         Script yes;
         firstResult = payrollmake::make(own, ctx, r, yes);
+        firstEnded = clock.elapsed();
     });
-    first->start();
+    clock.start();
+    firstThread->start();
     QVERIFY(holding.tryAcquire(1, 60000));
     Script script;
-    db::Database second(test::uniqueName("second"));
-    second.open(inst.fresh.params);
+    db::Database secondDb(test::uniqueName("second"));
+    secondDb.open(inst.fresh.params);
     WorkingContext ctx;
-    const MakeResult secondResult = payrollmake::make(second, ctx, inst.request(3, u1), script);
-    QVERIFY(first->wait(60000));
-    delete first;
+    const MakeResult secondResult = payrollmake::make(secondDb, ctx, inst.request(3, unitOf(second)), script);
+    const qint64 secondEnded = clock.elapsed();
+    QVERIFY(firstThread->wait(60000));
+    delete firstThread;
 
     QCOMPARE(firstResult.outcome, Outcome::Written);
-    QCOMPARE(secondResult.outcome, Outcome::Refused);
-    QCOMPARE(script.informed, QStringList{QString::fromUtf8(kChangedMeanwhile)});
-    QCOMPARE(inst.count(QStringLiteral("ZERMAAS"), 3), all);
-    QCOMPARE(inst.count(QStringLiteral("ZERARSIV"), 3), all);
-    QCOMPARE(inst.db.scalar(QStringLiteral("SELECT COUNT(*) FROM (SELECT PKAYNO,BKOD,PKOD FROM ZERMAAS WHERE AY=3 "
-                                           "GROUP BY PKAYNO,BKOD,PKOD HAVING COUNT(*)>1)"))
-                 .toInt(),
-             0);
+    if (overlap) {
+        QCOMPARE(secondResult.outcome, Outcome::Refused);
+        QCOMPARE(script.informed, QStringList{QString::fromUtf8(kChangedMeanwhile)});
+        // It waited for the first to end instead of writing beside it.
+        QVERIFY2(secondEnded >= firstEnded, qPrintable(QStringLiteral("%1 < %2").arg(secondEnded).arg(firstEnded)));
+    } else {
+        QCOMPARE(secondResult.outcome, Outcome::Written);
+    }
+    const int duplicates = inst.db
+                               .scalar(QStringLiteral("SELECT COUNT(*) FROM (SELECT PKAYNO,BKOD,PKOD FROM ZERMAAS WHERE AY=3 "
+                                                      "GROUP BY PKAYNO,BKOD,PKOD HAVING COUNT(*)>1)"))
+                               .toInt();
+    QCOMPARE(duplicates, 0);
+    // One complete set: every unit made before, or each maker's own unit(s) now.
+    int expected = everybody;
+    if (!madeBefore) {
+        const auto inUnit = [&](int unit) {
+            return int(payrollrun::countSelection(inst.db, [&] {
+                payrollrun::RunSelection sel;
+                sel.unit = unit;
+                return sel;
+            }()));
+        };
+        expected = first == QLatin1String("all") ? everybody : inUnit(unitOf(first));
+        if (!overlap)
+            expected += inUnit(unitOf(second));
+    }
+    QCOMPARE(inst.count(QStringLiteral("ZERMAAS"), 3), expected);
+    QCOMPARE(inst.count(QStringLiteral("ZERARSIV"), 3), expected);
 
     // Once the first has ended, the second may make it again: still one complete set.
     Script again;
-    QCOMPARE(payrollmake::make(second, ctx, inst.request(3, u1), again).outcome, Outcome::Written);
-    QCOMPARE(inst.count(QStringLiteral("ZERMAAS"), 3), all);
+    QCOMPARE(payrollmake::make(secondDb, ctx, inst.request(3, unitOf(second)), again).outcome, Outcome::Written);
+    QCOMPARE(inst.db
+                 .scalar(QStringLiteral("SELECT COUNT(*) FROM (SELECT PKAYNO,BKOD,PKOD FROM ZERMAAS WHERE AY=3 "
+                                        "GROUP BY PKAYNO,BKOD,PKOD HAVING COUNT(*)>1)"))
+                 .toInt(),
+             0);
+}
+
+void TestPayrollMake::databaseRefusesASecondRow_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::newRow("result rows") << "ZERMAAS";
+    QTest::newRow("snapshots") << "ZERARSIV";
+}
+
+void TestPayrollMake::databaseRefusesASecondRow()
+{
+    // The backstop behind the lock: whatever writes these tables, one row per pay record,
+    // payroll kind and month. Another kind or month of the same record is fine.
+    QFETCH(QString, table);
+    Institution inst;
+    const auto insert = [&](const char *tur, int ay) {
+        db::Transaction t(inst.db);
+        inst.db.exec(QStringLiteral("INSERT INTO %1 (PKAYNO,BKOD,PKOD,TUR,YIL,AY) VALUES (9,3,4,:T,'2026',:A)").arg(table),
+                     {{QStringLiteral("T"), QString::fromLatin1(tur)}, {QStringLiteral("A"), ay}});
+        t.commit();
+    };
+    insert("1", 5);
+    insert("2", 5);
+    insert("1", 6);
+    QVERIFY_THROWS_EXCEPTION(db::DbError, insert("1", 5));
+    QCOMPARE(inst.db.scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE PKAYNO=9").arg(table)).toInt(), 3);
+}
+
+void TestPayrollMake::writesThePayrollDate()
+{
+    Institution inst;
+    QCOMPARE(inst.make(3).outcome, Outcome::Written);
+    QCOMPARE(inst.db.scalar(QStringLiteral("SELECT COUNT(*) FROM ZERMAAS WHERE AY=3 AND (TAR IS NULL OR TAR<>'2026-03-15')"))
+                 .toInt(),
+             0);
+}
+
+void TestPayrollMake::twoCliMakersOnTheServer()
+{
+    // Two workstations started together on an empty month: one complete set, and a maker
+    // that did not write says so and exits non-zero.
+    if (qEnvironmentVariableIsEmpty("ZERAN_TEST_SERVER"))
+        QSKIP("no test server");
+    Institution inst{test::Mode::Server};
+    const int everybody = int(payrollrun::countSelection(inst.db, {}));
+    inst.db.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ZERAN_DB_PASSWORD"), qEnvironmentVariable("ZERAN_TEST_SERVER_PASSWORD"));
+    const QStringList args = {QStringLiteral("payroll"),  QStringLiteral("make"),         inst.fresh.dir.path(),
+                              QStringLiteral("--server"), inst.fresh.params.server,       QStringLiteral("--today"),
+                              QStringLiteral("2026-03-15"), QStringLiteral("--yes")};
+    std::vector<std::unique_ptr<QProcess>> makers;
+    for (int i = 0; i < 2; ++i) {
+        auto p = std::make_unique<QProcess>();
+        p->setProcessEnvironment(env);
+        p->start(qEnvironmentVariable("ZERAN_CLI"), args);
+        makers.push_back(std::move(p));
+    }
+    int written = 0;
+    for (auto &p : makers) {
+        QVERIFY(p->waitForFinished(120000));
+        const QString err = QString::fromUtf8(p->readAllStandardError());
+        if (p->exitCode() == 0)
+            ++written;
+        else
+            QVERIFY2(p->exitCode() == 1 && err.contains(QString::fromUtf8(kChangedMeanwhile)), qPrintable(err));
+    }
+    QVERIFY(written >= 1);
+    inst.db.open(inst.fresh.params);
+    QCOMPARE(inst.count(QStringLiteral("ZERMAAS"), 3), everybody);
+    QCOMPARE(inst.count(QStringLiteral("ZERARSIV"), 3), everybody);
 }
 
 QTEST_GUILESS_MAIN(TestPayrollMake)

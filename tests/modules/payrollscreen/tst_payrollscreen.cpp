@@ -299,10 +299,12 @@ private slots:
                                                 payrollrun::readInstallationSettings(d.db()).engine)
                                 .run.rates.KATSAYI);
         QVERIFY(r.KATSAYI > 0);
-        QCOMPARE(child<QLineEdit>(*w, QStringLiteral("katsayiField"))->text(), shortestDecimal(r.KATSAYI));
-        QCOMPARE(child<QLineEdit>(*w, QStringLiteral("yodField"))->text(), shortestDecimal(r.YOD));
-        QCOMPARE(child<QLineEdit>(*w, QStringLiteral("takField"))->text(), shortestDecimal(r.TAK));
-        QCOMPARE(child<QLineEdit>(*w, QStringLiteral("kakField"))->text(), shortestDecimal(r.KAK));
+        // Decimal comma, as printed: "1,498901", never "1.498901".
+        QVERIFY(!child<QLineEdit>(*w, QStringLiteral("katsayiField"))->text().contains(QLatin1Char('.')));
+        QCOMPARE(child<QLineEdit>(*w, QStringLiteral("katsayiField"))->text(), rateText(r.KATSAYI));
+        QCOMPARE(child<QLineEdit>(*w, QStringLiteral("yodField"))->text(), rateText(r.YOD));
+        QCOMPARE(child<QLineEdit>(*w, QStringLiteral("takField"))->text(), rateText(r.TAK));
+        QCOMPARE(child<QLineEdit>(*w, QStringLiteral("kakField"))->text(), rateText(r.KAK));
         QCOMPARE(child<QLineEdit>(*w, QStringLiteral("eymmField"))->text(), rateText(r.EYMM));
         QCOMPARE(child<QLineEdit>(*w, QStringLiteral("indirimField"))->text(), rateText(r.INDIRIM));
         QVERIFY(!rateText(r.EYMM).endsWith(QLatin1Char('0')));
@@ -403,7 +405,7 @@ private slots:
         QTest::newRow("fixed item has no amount") << "field_KAZ4" << false << "";
         QTest::newRow("item not in use") << "field_KAZ6" << false << "";
         QTest::newRow("item not in use, yes/no") << "field_KAZS6" << false << "";
-        QTest::newRow("active deduction, name as kept") << "field_KES1" << true << "KOOPERATİF AİDA";
+        QTest::newRow("active deduction, whole name") << "field_KES1" << true << "KOOPERATİF AİDATI";
         QTest::newRow("third deduction") << "field_KES3" << true << "MAAŞ AVANSI";
         QTest::newRow("passive deduction") << "field_KES4" << false << "";
         QTest::newRow("undefined deduction") << "field_KES5" << false << "";
@@ -601,6 +603,46 @@ private slots:
         click(*w, "deleteButton");  // "İptal"
         QVERIFY(!w->editing());
         QVERIFY(readPayRecordFields(d.db(), key).value() == before);
+    }
+
+    void saveRefusesAnAmountTheColumnCannotHold_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("stored");
+        // FLOAT columns keep about seven digits: 200.000,01 would come back as 200.000,02.
+        QTest::newRow("rent, a kuruş too fine") << "field_KIRA" << "200.000,01" << false;
+        QTest::newRow("overtime, beyond the float") << "field_MESAI" << "98.765.432,10" << false;
+        QTest::newRow("rent, held exactly") << "field_KIRA" << "2.970.430,25" << true;
+        QTest::newRow("overtime, ordinary amount") << "field_MESAI" << "12.345,67" << true;
+    }
+    void saveRefusesAnAmountTheColumnCannotHold()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(bool, stored);
+        Desk d;
+        auto w = d.open(PayrollScreenMode::PersonnelData);
+        makeCurrent(*w, rowOf(*w, QStringLiteral("Recep KARA")));
+        const RecordKey key = w->currentKey();
+        const PayRecordFields before = readPayRecordFields(d.db(), key).value();
+        click(*w, "editButton");
+        enter(*w, field, typed);
+        click(*w, "editButton");
+        const QString column = field.mid(6);
+        if (stored) {
+            QVERIFY2(d.p.informed.isEmpty(), qPrintable(d.p.informed.join(QLatin1Char('|'))));
+            QCOMPARE(readPayRecordFields(d.db(), key).value().amount(column), Money::parse(typed));
+        } else {
+            QCOMPARE(d.p.informed.size(), 1);
+            // The message names the field and the amount typed.
+            const QString caption = column == QLatin1String("KIRA") ? QStringLiteral("Lojman Kirası")
+                                                                    : QStringLiteral("Fazla Mesai Tut.");
+            QVERIFY2(d.p.informed.first().contains(caption) && d.p.informed.first().contains(typed),
+                     qPrintable(d.p.informed.first()));
+            QVERIFY(w->editing());
+            QVERIFY(readPayRecordFields(d.db(), key).value() == before);
+        }
     }
 
     // A save changes what the grid shows: the pay is computed again from the saved record.

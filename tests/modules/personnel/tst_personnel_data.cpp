@@ -109,6 +109,49 @@ private slots:
         QVERIFY(!l.next());
     }
 
+    // SICIL.PKAYNO is a SMALLINT and the driver would wrap 32768 to -32768: at the limit the
+    // save stops with a message and writes nothing (no person, no audit line).
+    void personNumberAtTheLimitStops_data()
+    {
+        QTest::addColumn<qint64>("generator");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("last number") << qint64(32766) << true;
+        QTest::newRow("past the last number") << qint64(32767) << false;
+        QTest::newRow("far past it") << qint64(65536) << false;
+    }
+    void personNumberAtTheLimitStops()
+    {
+        QFETCH(qint64, generator);
+        QFETCH(bool, saved);
+        test::PersonnelFixture f;
+        f.db.setGenerator(QStringLiteral("GEN_PKAYNO"), generator);
+        WorkingContext ctx = loggingContext();
+        Person p = validPerson();
+        if (saved) {
+            QVERIFY(!savePerson(f.db, ctx, p, true));
+            QCOMPARE(p.PKAYNO, 32767);
+        } else {
+            try {
+                savePerson(f.db, ctx, p, true);
+                QFAIL("saved past the limit");
+            } catch (const db::DbError &e) {
+                QVERIFY2(e.text.startsWith(QStringLiteral("DİKKAT! Personel (PKAYNO) için yeni numara")), qPrintable(e.text));
+            }
+        }
+        QCOMPARE(f.db.scalar(QStringLiteral("SELECT COUNT(*) FROM SICIL")).toInt(), saved ? 1 : 0);
+        QCOMPARE(f.db.scalar(QStringLiteral("SELECT COUNT(*) FROM SICIL WHERE PKAYNO<0")).toInt(), 0);
+        QCOMPARE(f.db.scalar(QStringLiteral("SELECT COUNT(*) FROM IZLEM")).toInt(), saved ? 1 : 0);
+    }
+
+    void personCodeAtTheLimitStops()
+    {
+        test::PersonnelFixture f;
+        f.unit(7, QStringLiteral("FEN İŞLERİ"));
+        f.person(1, QStringLiteral("Son"), QStringLiteral("Kod"));
+        f.payRecord(1, 7, 32767);
+        QVERIFY_THROWS_EXCEPTION(db::DbError, zeran::personnel::nextPersonCode(f.db, 7));
+    }
+
     void changeKeepsNumberAndLogsChange_data() { modes(); }
     void changeKeepsNumberAndLogsChange()
     {

@@ -87,6 +87,8 @@ DefinitionsDialog::DefinitionsDialog(db::Database &db, const WorkingContext &ctx
     buttons->addWidget(exit_);
     layout->addLayout(buttons);
     connect(exit_, &QPushButton::clicked, this, &DefinitionsDialog::reject);
+    // Wide enough for all three tabs and the eleven columns of the earnings grid.
+    resize(1000, 560);
 
     slotEditor = [this](int hno) {
         EarningTypeDialog dialog(db_, hno, prompter_, this);

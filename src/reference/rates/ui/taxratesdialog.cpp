@@ -161,12 +161,10 @@ void TaxRatesDialog::updateFromService()
 
 bool TaxRatesDialog::saveIfChanged()
 {
+    // Closing saves a pending edit as it stands; the completeness check belongs to "Kayıt".
+    // Only a failed write keeps the screen open, so that nothing typed is lost.
     if (readOnly_ || !dirty_)
         return true;
-    if (!taxRowComplete(values_)) {
-        prompter_.inform(this, kIncompleteEntry);
-        return false;
-    }
     try {
         saveTax(db_, period_, values_);
         markSaved();
