@@ -1,5 +1,6 @@
 // Creating both databases from nothing, the version gate, and the upgrade to 25.001.
 
+#include "clock.h"
 #include "schema.h"
 #include "session.h"
 #include "testsupport.h"
@@ -95,6 +96,19 @@ private slots:
         QCOMPARE(rows(d, "PTANIM"), 1);
         QCOMPARE(schema::readVersionText(d), QStringLiteral("25.001"));
         QVERIFY(hasColumn(d, "PTANIM", "MUHYOL"));
+        // A new institution works in the year it was set up, with the 81 provinces by plate
+        // code and no made-up districts.
+        QCOMPARE(d.scalar(QStringLiteral("SELECT CYIL FROM PTANIM")).toString().trimmed(),
+                 QString::number(clock::today().year()));
+        QCOMPARE(rows(d, "IL"), 81);
+        QCOMPARE(d.scalar(QStringLiteral("SELECT ILADI FROM IL WHERE ILKOD=34")).toString().trimmed(), QStringLiteral("İSTANBUL"));
+        QCOMPARE(d.scalar(QStringLiteral("SELECT ILADI FROM IL WHERE ILKOD=81")).toString().trimmed(), QStringLiteral("DÜZCE"));
+        QCOMPARE(rows(d, "ILCE"), 0);
+        // One row per pay record, kind and month: the database's own unique keys.
+        QCOMPARE(d.scalar(QStringLiteral("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$UNIQUE_FLAG=1 AND RDB$INDEX_NAME IN "
+                                         "('UX_ZERMAAS_ANAHTAR','UX_ZERARSIV_ANAHTAR')"))
+                     .toInt(),
+                 2);
         // Turkish collation is the database default: upper-casing follows Turkish rules.
         {
             db::Transaction t(d);
@@ -184,6 +198,19 @@ private slots:
             QVERIFY(hasColumn(d, "ISCQRNAK", c));
         }
         QVERIFY(hasColumn(d, "PTANIM", "MUHYOL"));
+        // A new institution works in the year it was set up, with the 81 provinces by plate
+        // code and no made-up districts.
+        QCOMPARE(d.scalar(QStringLiteral("SELECT CYIL FROM PTANIM")).toString().trimmed(),
+                 QString::number(clock::today().year()));
+        QCOMPARE(rows(d, "IL"), 81);
+        QCOMPARE(d.scalar(QStringLiteral("SELECT ILADI FROM IL WHERE ILKOD=34")).toString().trimmed(), QStringLiteral("İSTANBUL"));
+        QCOMPARE(d.scalar(QStringLiteral("SELECT ILADI FROM IL WHERE ILKOD=81")).toString().trimmed(), QStringLiteral("DÜZCE"));
+        QCOMPARE(rows(d, "ILCE"), 0);
+        // One row per pay record, kind and month: the database's own unique keys.
+        QCOMPARE(d.scalar(QStringLiteral("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$UNIQUE_FLAG=1 AND RDB$INDEX_NAME IN "
+                                         "('UX_ZERMAAS_ANAHTAR','UX_ZERARSIV_ANAHTAR')"))
+                     .toInt(),
+                 2);
         QVERIFY(hasColumn(d, "PTANIM", "NUFUS"));
         // Rows before 2024 are gone in both programs; 2024 and later stay.
         QCOMPARE(rows(d, "ZERNAKTAN"), 2);

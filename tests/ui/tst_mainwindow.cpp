@@ -8,6 +8,7 @@
 #include "session.h"
 #include "setupdialog.h"
 #include "testsupport.h"
+#include "translations.h"
 #include "uitest.h"
 
 #include <QAction>
@@ -466,6 +467,17 @@ private slots:
         QCOMPARE(statusText(w, "statusKurum"), QStringLiteral("YENİ BELEDİYE"));
         QCOMPARE(s.settings.YIL, QStringLiteral("2027"));
         QVERIFY(p.informed.isEmpty());
+    }
+
+    // Qt's own dialogs (message-box buttons, the printer dialog, the file chooser) speak
+    // Turkish once the program has loaded the translations.
+    void qtDialogsInTurkish()
+    {
+        QVERIFY(ui::installTurkishTranslations(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Evet"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&Hayır"));
+        QCOMPARE(QLocale().language(), QLocale::Turkish);
+        QLocale::setDefault(QLocale::c());
     }
 };
 

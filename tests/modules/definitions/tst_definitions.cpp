@@ -189,10 +189,11 @@ void TestDefinitions::addSlotStopsAtTen()
 
 void TestDefinitions::usedThisYearMarker()
 {
-    auto result = [this](const char *year, const char *column, const char *value) {
-        db_->exec(QStringLiteral("INSERT INTO ZERMAAS (PKAYNO,BKOD,PKOD,TUR,YIL,AY,%1) VALUES (1,1,1,'1',:YL,1,%2)")
+    int person = 0;  // one row per person: the result rows are unique per pay record and month
+    auto result = [this, &person](const char *year, const char *column, const char *value) {
+        db_->exec(QStringLiteral("INSERT INTO ZERMAAS (PKAYNO,BKOD,PKOD,TUR,YIL,AY,%1) VALUES (:PK,1,1,'1',:YL,1,%2)")
                       .arg(QLatin1String(column), QLatin1String(value)),
-                  {{QStringLiteral("YL"), QString::fromLatin1(year)}});
+                  {{QStringLiteral("YL"), QString::fromLatin1(year)}, {QStringLiteral("PK"), ++person}});
     };
     result("2026", "KAZ3", "100");
     result("2026", "KAZ4", "0");

@@ -879,6 +879,9 @@ private slots:
         QVERIFY(!screen->rows().empty());
         QTabWidget *pages = child<QTabWidget>(*screen, QStringLiteral("pages"));
         QCOMPARE(pages->tabText(pages->currentIndex()), QStringLiteral("Bordro Bilgileri"));
+        // It opens over the whole work area of the main window, not at a size of its own.
+        QCOMPARE(window.mdiArea()->subWindowList().front()->geometry(),
+                 QRect(QPoint(0, 0), window.mdiArea()->viewport()->size()));
         // For looking at the screen: ZERAN_SCREENSHOTS=DIR writes each page as a picture.
         if (const QString dir = qEnvironmentVariable("ZERAN_SCREENSHOTS"); !dir.isEmpty()) {
             window.resize(1400, 900);

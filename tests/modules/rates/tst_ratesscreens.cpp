@@ -343,7 +343,7 @@ void TestRatesScreens::incompleteEntryRefused()
     if (!saved) {
         // "Çıkış" is never held by the check: it closes and keeps what was typed.
         d.exitButton()->click();
-        QVERIFY(!d.isVisible());
+        QVERIFY2(!d.isVisible(), qPrintable(prompter_.informed.join(QLatin1Char('|'))));
         QCOMPARE(prompter_.informed.size(), 1);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM VEROR")), 1);
     }
