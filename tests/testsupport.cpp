@@ -39,9 +39,16 @@ CliRun runCli(const QStringList &args, const QProcessEnvironment &env, int timeo
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
         p.waitForFinished();
-        return {-1, {}, QStringLiteral("timeout")};
+        CliRun timedOut;
+        timedOut.err = QStringLiteral("timeout");
+        return timedOut;
     }
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    CliRun r;
+    r.code = p.exitCode();
+    r.outBytes = p.readAllStandardOutput();
+    r.out = QString::fromUtf8(r.outBytes);
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
 }
 
 }  // namespace zeran::test

@@ -29,6 +29,7 @@ QString uniqueName(const char *prefix);
 struct CliRun {
     int code = -1;
     QString out, err;
+    QByteArray outBytes;  ///< stdout as written, for byte-exact golden files
 };
 CliRun runCli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
               int timeoutMs = 120000);

@@ -1,24 +1,14 @@
 // zeran-cli words: the amount in words on stdout; an unreadable amount only on stderr.
 
-#include <QProcess>
+#include "testsupport.h"
+
 #include <QtTest>
 
 class TestWordsCli : public QObject {
     Q_OBJECT
 
-    struct Run {
-        int code;
-        QString out, err;
-    };
-
-    static Run cli(const QStringList &args)
-    {
-        QProcess p;
-        p.start(qEnvironmentVariable("ZERAN_CLI"), args);
-        if (!p.waitForFinished(60000))
-            return {-1, {}, QStringLiteral("timeout")};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-    }
+    using Run = zeran::test::CliRun;
+    static Run cli(const QStringList &args) { return zeran::test::runCli(args); }
 
 private slots:
     void printsTheWords_data()

@@ -306,14 +306,10 @@ void TestPayrollMake::writtenRowsEqualComputeAndCli()
         demo::fillDemoInstitution(db, {2026});
     }  // the embedded engine opens a file for one process at a time
     const auto cli = [&](const QStringList &args, int expectedExit) {
-        QProcess p;
-        p.start(qEnvironmentVariable("ZERAN_CLI"), QStringList{QStringLiteral("--today"), QStringLiteral("2026-05-20")} + args);
-        if (!p.waitForFinished(120000))
-            return QByteArray("timeout");
-        const QByteArray err = p.readAllStandardError();
-        if (p.exitCode() != expectedExit)
-            qWarning("%s", err.constData());
-        return p.exitCode() == expectedExit ? p.readAllStandardOutput() : QByteArray("exit ") + QByteArray::number(p.exitCode());
+        const test::CliRun r = test::runCli(QStringList{QStringLiteral("--today"), QStringLiteral("2026-05-20")} + args);
+        if (r.code != expectedExit)
+            qWarning("%s", qPrintable(r.err));
+        return r.code == expectedExit ? r.outBytes : QByteArray("exit ") + QByteArray::number(r.code);
     };
     const QByteArray computed = cli({QStringLiteral("payroll"), QStringLiteral("compute"), fresh.dir.path()}, 0);
     const QByteArray madeOut =

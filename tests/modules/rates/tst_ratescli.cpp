@@ -4,7 +4,6 @@
 #include "schema.h"
 #include "testsupport.h"
 
-#include <QProcess>
 #include <QtTest>
 
 using namespace zeran;
@@ -12,19 +11,8 @@ using namespace zeran;
 class TestRatesCli : public QObject {
     Q_OBJECT
 
-    struct Run {
-        int code;
-        QString out, err;
-    };
-
-    static Run cli(const QStringList &args)
-    {
-        QProcess p;
-        p.start(qEnvironmentVariable("ZERAN_CLI"), args);
-        if (!p.waitForFinished(120000))
-            return {-1, {}, QStringLiteral("timeout")};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-    }
+    using Run = zeran::test::CliRun;
+    static Run cli(const QStringList &args) { return zeran::test::runCli(args); }
 
     QTemporaryDir dir_;
 
