@@ -5,7 +5,7 @@
 // A new PERSONEL.GDB and ANALITIK.GDB in DIR: the demo institution's settings (working year
 // 2026), rates, titles, indicator tables and definitions; its people replaced by N generated
 // pay records (default 10,000) in U active salary units (default 20); then the monthly
-// payrolls of January … M (default 11, i.e. November) made with the engine month by month,
+// payrolls of January … M (default 11, i.e. November) made through the payroll make path,
 // so that December's cumulative income tax reads a year of history. The same options always
 // give the same rows.
 //
@@ -14,6 +14,7 @@
 
 #include "benchsupport.h"
 #include "demo.h"
+#include "payrollmake.h"
 #include "resultstore.h"
 #include "schema.h"
 
@@ -33,7 +34,7 @@ using namespace zeran;
 namespace {
 
 constexpr int kYear = 2026;
-constexpr int kLargestPositiveKey = 32767;  // SMALLINT
+constexpr int kLargestPositiveKey = db::kSmallIntMax;
 constexpr int kFirstNewUnit = 11;
 
 QTextStream &out()
@@ -41,6 +42,18 @@ QTextStream &out()
     static QTextStream s(stdout);
     return s;
 }
+
+QTextStream &err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+class AnswerYes : public payrollmake::Questions {
+public:
+    bool confirm(const QString &) override { return true; }
+    void inform(const QString &) override {}
+};
 
 QString u8(const char *s)
 {
@@ -455,24 +468,24 @@ int makeInstitution(const QString &dirIn, int people, int unitCount, std::uint32
         out() << QStringLiteral("not: PKAYNO SMALLINT; %1 kişi sıfırın altındaki numaralarla\n").arg(people - kLargestPositiveKey);
     out().flush();
 
+    // The months are made the way a clerk makes them: through the payroll make path.
     const payrollrun::InstallationSettings settings = payrollrun::readInstallationSettings(db);
+    WorkingContext ctx;
+    AnswerYes yes;
     for (int month = 1; month <= months; ++month) {
         t.restart();
-        const payrollrun::LoadedRun loaded =
-            payrollrun::loadRun(db, payrollrun::RunPeriod::of(settings.CYIL, QDate(kYear, month, 15)), {}, settings.engine);
-        const double loadMs = bench::msSince(t);
-        t.restart();
-        db::Transaction tx(db);
-        results::ResultWriter writer(db);
-        for (const payrollrun::RunPerson &p : loaded.people) {
-            writer.insertResult(payrollrun::resultRow(loaded.run, p.input, engine::hesapla(loaded.run, p.input)));
-            writer.insertSnapshot(payrollrun::snapshotRow(loaded.run, p.input));
+        payrollmake::MakeRequest request;
+        request.workingYear = settings.CYIL;
+        request.today = QDate(kYear, month, 15);
+        request.settings = settings.engine;
+        const payrollmake::MakeResult made = payrollmake::make(db, ctx, request, yes);
+        if (made.outcome != payrollmake::Outcome::Written) {
+            err() << QStringLiteral("ay %1 yapılamadı: %2\n").arg(month).arg(made.message);
+            return 1;
         }
-        tx.commit();
-        out() << QStringLiteral("ay %1: %2 kişi, yükleme %3 ms, hesap ve yazma %4 ms\n")
+        out() << QStringLiteral("ay %1: %2 kişi, bordro yapımı %3 ms\n")
                      .arg(month, 2)
-                     .arg(loaded.people.size())
-                     .arg(loadMs, 0, 'f', 0)
+                     .arg(made.rows)
                      .arg(bench::msSince(t), 0, 'f', 0);
         out().flush();
     }
