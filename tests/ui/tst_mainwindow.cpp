@@ -115,6 +115,15 @@ private slots:
         }
     }
 
+    void attachingAnUnknownCommandFails()
+    {
+        Session s;
+        MainWindow w(s, cwd_.path());
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, w.attachScreen(QStringLiteral("Zeran Bordrosuu"), [] {}));
+        w.attachScreen(QStringLiteral("Zeran Bordrosu"), [] {});
+        QVERIFY(w.command(QStringLiteral("Zeran Bordrosu"))->isEnabled());
+    }
+
     void commandNamesAreUnique()
     {
         Session s;

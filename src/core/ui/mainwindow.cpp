@@ -30,6 +30,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <stdexcept>
+
 namespace zeran::ui {
 
 namespace {
@@ -204,8 +206,10 @@ QAction *MainWindow::command(const QString &caption) const
 void MainWindow::attachScreen(const QString &caption, std::function<void()> open)
 {
     QAction *a = command(caption);
+    // A caption that is no command is a wiring fault (a misspelt caption would leave a screen
+    // that can never be opened): stop at start-up rather than carry on without it.
     if (!a)
-        return;
+        throw std::invalid_argument("attachScreen: no main-menu command \"" + caption.toStdString() + "\"");
     a->setEnabled(true);
     connect(a, &QAction::triggered, this, [open = std::move(open)] { open(); });
 }
