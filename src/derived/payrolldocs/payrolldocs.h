@@ -8,7 +8,7 @@
 // totals of the written rows.
 
 #include "document.h"
-#include "monthtotals.h"
+#include "monthtotalsdata.h"
 #include "printdata.h"
 
 #include <optional>

@@ -3,11 +3,11 @@
 // run screen (or zeran-cli) from the loaded run, or by the loader (printloader.h) from the
 // stored rows. Nothing here reads the database or shows a widget.
 
+#include "loadedrun.h"
 #include "money.h"
 #include "payrollrun.h"
 #include "personpay.h"
 #include "resultlayout.h"
-#include "runloader.h"
 
 #include <QDate>
 #include <QString>

@@ -3,24 +3,14 @@
 // unit, kept for the payroll prints. One statement; a month without rows gives zeros.
 
 #include "database.h"
-#include "money.h"
+#include "monthtotalsdata.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <map>
 #include <optional>
 
 namespace zeran::results {
-
-struct MonthTotals {
-    int rows = 0;                      ///< how many result rows were summed
-    std::map<QString, Money> sums;     ///< column name → sum, for every column of totalColumns()
-    Money ARTIS2;                      ///< twice the ARTIS sum (the raise is deducted again)
-
-    /// The sum of a column of totalColumns(); 0 for an unknown name.
-    Money operator[](const QString &column) const;
-};
 
 /// The ZERMAAS columns ALTTOPLAM sums, in a fixed order.
 const QStringList &totalColumns();

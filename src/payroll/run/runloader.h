@@ -5,6 +5,7 @@
 // people; nothing is written.
 
 #include "database.h"
+#include "loadedrun.h"
 #include "payrollrun.h"
 #include "personinput.h"
 #include "personpay.h"
@@ -44,20 +45,6 @@ struct RunSelection {
 struct InstallationSettings {
     QString CYIL;
     engine::EngineSettings engine;
-};
-
-/// One pay record of the selection with what the screen shows beside it.
-struct RunPerson {
-    engine::PersonInput input;
-    QString ADI, SOYADI, EMSNO;
-    QString UNVAN;  ///< title (GOR)
-    QString BIRIM;  ///< unit name
-};
-
-struct LoadedRun {
-    engine::PayrollRun run;
-    std::vector<RunPerson> people;  ///< in the selection's order
-    QStringList warnings;           ///< rate warnings (each once), then odd pay-record values
 };
 
 /// Reads the PTANIM settings the engine uses. Throws db::DbError (also when there is no row).

@@ -92,7 +92,7 @@ std::optional<QString> AmountBinding::take(PayRecordFields &record) const
     }
     const std::optional<Money> v = Money::parse(text);
     if (!v)
-        return personnel::invalidAmountMessage(text);
+        return ui::invalidAmountMessage(text);
     // A FLOAT column keeps about seven digits: refuse what it would store as another amount.
     if (columnOf(column()).type == ColumnType::Float && !v->fitsDbFloat())
         return floatAmountMessage(label ? label->text() : column(), text);
@@ -102,7 +102,7 @@ std::optional<QString> AmountBinding::take(PayRecordFields &record) const
 
 // ---- ChoiceBinding ----------------------------------------------------------------------
 
-ChoiceBinding::ChoiceBinding(const QString &column, personnel::CodeCombo *combo)
+ChoiceBinding::ChoiceBinding(const QString &column, ui::CodeCombo *combo)
     : FieldBinding(column, combo), combo_(combo)
 {
 }
@@ -131,7 +131,7 @@ std::optional<QString> ChoiceBinding::take(PayRecordFields &record) const
 
 // ---- DateBinding ------------------------------------------------------------------------
 
-DateBinding::DateBinding(const QString &column, personnel::DateField *field)
+DateBinding::DateBinding(const QString &column, ui::DateEdit *field)
     : FieldBinding(column, field), field_(field)
 {
 }
@@ -148,7 +148,7 @@ std::optional<QString> DateBinding::take(PayRecordFields &record) const
         return std::nullopt;
     const std::optional<QDate> d = field_->date();
     if (!d)
-        return personnel::invalidDateMessage(field_->text());
+        return ui::invalidDateMessage(field_->text());
     record.setValue(column(), d->isValid() ? QVariant(*d) : QVariant());
     return std::nullopt;
 }

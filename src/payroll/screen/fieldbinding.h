@@ -4,7 +4,12 @@
 // it: a value the input cannot show exactly (an amount with four decimals, a code that no list
 // offers) is kept as stored unless it is retyped or another item is chosen.
 
-#include "fields.h"
+#include "codecombo.h"
+#include "codes.h"
+#include "commandbar.h"
+#include "dateedit.h"
+#include "lookups.h"
+#include "moneyedit.h"
 #include "payrecordfields.h"
 
 #include <QCheckBox>
@@ -70,25 +75,25 @@ private:
 /// A drop-down list storing the code of the chosen item.
 class ChoiceBinding : public FieldBinding {
 public:
-    ChoiceBinding(const QString &column, personnel::CodeCombo *combo);
+    ChoiceBinding(const QString &column, ui::CodeCombo *combo);
     void show(const PayRecordFields &record) override;
     std::optional<QString> take(PayRecordFields &record) const override;
-    personnel::CodeCombo *combo() const { return combo_; }
+    ui::CodeCombo *combo() const { return combo_; }
 
 private:
-    personnel::CodeCombo *combo_;
+    ui::CodeCombo *combo_;
     int shownIndex_ = -1;
 };
 
 /// A date that may stay empty.
 class DateBinding : public FieldBinding {
 public:
-    DateBinding(const QString &column, personnel::DateField *field);
+    DateBinding(const QString &column, ui::DateEdit *field);
     void show(const PayRecordFields &record) override;
     std::optional<QString> take(PayRecordFields &record) const override;
 
 private:
-    personnel::DateField *field_;
+    ui::DateEdit *field_;
     QString shown_;
 };
 

@@ -33,14 +33,7 @@ namespace zeran::payrollscreen {
 
 namespace {
 
-using personnel::CodeCombo;
-
-const personnel::Choices &yesNo()
-{
-    static const personnel::Choices list = {{QStringLiteral("E"), QStringLiteral("Evet")},
-                                            {QStringLiteral("H"), QStringLiteral("Hayır")}};
-    return list;
-}
+using ui::CodeCombo;
 
 /// make()'s questions through the screen's message boxes.
 class PrompterQuestions : public payrollmake::Questions {
@@ -56,7 +49,7 @@ private:
 
 QPushButton *command(const QString &caption, const char *name, QWidget *parent)
 {
-    return personnel::commandButton(caption, QLatin1String(name), {}, parent);
+    return ui::commandButton(caption, QLatin1String(name), {}, parent);
 }
 
 QTableView *listView(QWidget *parent, const char *name)
@@ -277,10 +270,10 @@ QLineEdit *PayrollScreen::amountInput(QGridLayout *g, int row, int column, const
     return e;
 }
 
-personnel::CodeCombo *PayrollScreen::choiceInput(QGridLayout *g, int row, int column, const QString &caption,
+ui::CodeCombo *PayrollScreen::choiceInput(QGridLayout *g, int row, int column, const QString &caption,
                                                  const char *name, const QString &objectSuffix)
 {
-    auto *c = new CodeCombo;
+    auto *c = new ui::CodeCombo;
     c->setObjectName(QStringLiteral("field_") + QLatin1String(name) + objectSuffix);
     c->setMinimumWidth(130);
     QLabel *label = caption.isNull() ? nullptr : place(g, row, column, caption, c);
@@ -381,8 +374,8 @@ QWidget *PayrollScreen::buildIncomePage()
     ch->addStretch(1);
     place(family, 3, 0, QStringLiteral("Çocuk Sayısı"), children);
     numberInput(family, 4, 0, QStringLiteral("A.G.İ Çoc.Say."), "DIGCOC");
-    choiceInput(family, 5, 0, QStringLiteral("A.G.I."), "AGI")->setChoices(yesNo());
-    choiceInput(family, 6, 0, QStringLiteral("Aile Çocuk Yrd."), "ACOCYRD")->setChoices(yesNo());
+    choiceInput(family, 5, 0, QStringLiteral("A.G.I."), "AGI")->setChoices(yesNoCodes());
+    choiceInput(family, 6, 0, QStringLiteral("Aile Çocuk Yrd."), "ACOCYRD")->setChoices(yesNoCodes());
     family->setColumnStretch(2, 1);
     top->addWidget(salary);
     panels_.push_back(salary);
@@ -395,7 +388,7 @@ QWidget *PayrollScreen::buildIncomePage()
     choiceInput(sg, 1, 0, QStringLiteral("Maaş Türü"), "PERTUR")->setChoices(personnel::perturChoices());
     choiceInput(sg, 2, 0, QStringLiteral("Sigorta Türü"), "GSSTUR")->setChoices(personnel::gssturChoices());
     choiceInput(sg, 3, 0, QStringLiteral("Sendikası"), "SENKOD");
-    choiceInput(sg, 4, 0, QStringLiteral("Kısmi Zamanlı"), "KISZAMAN")->setChoices(yesNo());
+    choiceInput(sg, 4, 0, QStringLiteral("Kısmi Zamanlı"), "KISZAMAN")->setChoices(yesNoCodes());
     sg->setRowStretch(5, 1);
     top->addWidget(status);
     panels_.push_back(status);
@@ -436,7 +429,7 @@ QWidget *PayrollScreen::buildIncomePage()
         const QByteArray kazs = columnName(n, "KAZS").toLatin1();
         const QByteArray kaz = columnName(n, "KAZ").toLatin1();
         // Both inputs of an item share its row; labelItemInputs() shows the one its kind uses.
-        choiceInput(eg, n - 1, 1, QStringLiteral("%1. Hesap").arg(n), kazs.constData())->setChoices(yesNo());
+        choiceInput(eg, n - 1, 1, QStringLiteral("%1. Hesap").arg(n), kazs.constData())->setChoices(yesNoCodes());
         amountInput(eg, n - 1, 2, QStringLiteral("%1. Hesap").arg(n), kaz.constData());
     }
     eg->setColumnStretch(6, 1);
@@ -466,11 +459,11 @@ QWidget *PayrollScreen::buildDeductionsPage()
     deductions->setObjectName(QStringLiteral("deductionsGroup"));
     auto *dg = grid(deductions);
     amountInput(dg, 0, 0, QStringLiteral("Para Cezası"), "PCEZA");
-    choiceInput(dg, 1, 0, QStringLiteral("Kefalet Kesintisi"), "KEFALET")->setChoices(yesNo());
+    choiceInput(dg, 1, 0, QStringLiteral("Kefalet Kesintisi"), "KEFALET")->setChoices(yesNoCodes());
     amountInput(dg, 2, 0, QStringLiteral("Lojman Kirası"), "KIRA");
-    choiceInput(dg, 3, 0, QStringLiteral("Sendikaya Tabi"), "SENDIKA")->setChoices(yesNo());
+    choiceInput(dg, 3, 0, QStringLiteral("Sendikaya Tabi"), "SENDIKA")->setChoices(yesNoCodes());
     choiceInput(dg, 4, 0, QStringLiteral("Sendika Adı"), "SENKOD", QStringLiteral("_2"));
-    choiceInput(dg, 5, 0, QStringLiteral("Bireysel Emeklilik"), "BES")->setChoices(yesNo());
+    choiceInput(dg, 5, 0, QStringLiteral("Bireysel Emeklilik"), "BES")->setChoices(yesNoCodes());
     auto *company = choiceInput(dg, 6, 0, QStringLiteral("BES Firma Adı"), "BESKOD");
     company->setMinimumWidth(220);
     amountInput(dg, 6, 1, QStringLiteral("%"), "BESORAN", true);
@@ -495,13 +488,13 @@ QWidget *PayrollScreen::buildDeductionsPage()
     v->addStretch(1);
 
     // The union is chosen on both pages; the two lists always show the same union.
-    std::vector<CodeCombo *> unions;
+    std::vector<ui::CodeCombo *> unions;
     for (const auto &b : bindings_) {
         if (b->column() == QLatin1String("SENKOD"))
             unions.push_back(static_cast<ChoiceBinding *>(b.get())->combo());
     }
-    for (CodeCombo *from : unions) {
-        for (CodeCombo *to : unions) {
+    for (ui::CodeCombo *from : unions) {
+        for (ui::CodeCombo *to : unions) {
             if (from != to)
                 connect(from, &QComboBox::currentIndexChanged, to, [from, to] {
                     if (to->currentIndex() != from->currentIndex())
@@ -519,7 +512,7 @@ QWidget *PayrollScreen::buildOtherPage()
     auto *raises = new QGroupBox(page);
     raises->setObjectName(QStringLiteral("raisesGroup"));
     auto *g = grid(raises);
-    auto *tertar = new personnel::DateField(raises);
+    auto *tertar = new ui::DateEdit(raises);
     tertar->setObjectName(QStringLiteral("field_TERTAR"));
     addBinding(std::make_unique<DateBinding>(QStringLiteral("TERTAR"), tertar),
                place(g, 0, 0, QStringLiteral("Terfi Tarihi"), tertar));
@@ -528,9 +521,9 @@ QWidget *PayrollScreen::buildOtherPage()
     numberInput(g, 3, 0, QStringLiteral("Kıdem Artışı"), "KIDART");
     numberInput(g, 4, 0, QStringLiteral("Rapor Günü"), "RAPOR");
     amountInput(g, 5, 0, QStringLiteral("Kıstel Yevmiye"), "KGUN", true);
-    choiceInput(g, 6, 0, QStringLiteral("Kıstel Em. Kes."), "KISTEMKES")->setChoices(yesNo());
-    choiceInput(g, 7, 0, QStringLiteral("Vekil Zeran"), "VEKIL")->setChoices(yesNo());
-    choiceInput(g, 8, 0, QStringLiteral("İlk Giriş Aidatı"), "YIG")->setChoices(yesNo());
+    choiceInput(g, 6, 0, QStringLiteral("Kıstel Em. Kes."), "KISTEMKES")->setChoices(yesNoCodes());
+    choiceInput(g, 7, 0, QStringLiteral("Vekil Zeran"), "VEKIL")->setChoices(yesNoCodes());
+    choiceInput(g, 8, 0, QStringLiteral("İlk Giriş Aidatı"), "YIG")->setChoices(yesNoCodes());
     g->setColumnStretch(2, 1);
     v->addWidget(raises);
     panels_.push_back(raises);

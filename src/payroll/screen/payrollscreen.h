@@ -107,7 +107,7 @@ private:
     QLineEdit *numberInput(QGridLayout *grid, int row, int column, const QString &caption, const char *name);
     QLineEdit *amountInput(QGridLayout *grid, int row, int column, const QString &caption, const char *name,
                            bool plain = false);
-    personnel::CodeCombo *choiceInput(QGridLayout *grid, int row, int column, const QString &caption,
+    ui::CodeCombo *choiceInput(QGridLayout *grid, int row, int column, const QString &caption,
                                       const char *name, const QString &objectSuffix = {});
     void addBinding(std::unique_ptr<FieldBinding> binding, QLabel *label);
 

@@ -13,8 +13,7 @@ const Choices &durumChoices()
 
 const Choices &meetingFeeDurumChoices()
 {
-    static const Choices c{{QStringLiteral("E"), QStringLiteral("Evet")}, {QStringLiteral("H"), QStringLiteral("Hayır")}};
-    return c;
+    return yesNoCodes();
 }
 
 const Choices &gssturChoices()
@@ -44,20 +43,6 @@ const Choices &bankTransferChoices()
 {
     static const Choices c{{QStringLiteral("Evet"), QStringLiteral("Evet")}, {QStringLiteral("Hayır"), QStringLiteral("Hayır")}};
     return c;
-}
-
-int indexOfCode(const Choices &list, const QString &code)
-{
-    for (int i = 0; i < list.size(); ++i)
-        if (list.at(i).code == code)
-            return i;
-    return -1;
-}
-
-QString textOfCode(const Choices &list, const QString &code)
-{
-    const int i = indexOfCode(list, code);
-    return i < 0 ? code : list.at(i).text;
 }
 
 QString sexListText(const QString &cins)

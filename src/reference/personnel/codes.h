@@ -3,16 +3,15 @@
 // store. The codes are given explicitly: "Zeran" stores "M" and "5510 S.K." stores "5", so
 // the first letter of an item is not always its code.
 
+#include "codelist.h"
+
 #include <QString>
 #include <QVector>
 
 namespace zeran::personnel {
 
-struct Choice {
-    QString code;
-    QString text;
-};
-using Choices = QVector<Choice>;
+using Choice = CodeItem;
+using Choices = CodeItems;
 
 /// "Hesap Durumu" (ZERBORBIL.DURUM): "Evet" E, "Hayır" H, "Açığa Alınma" A, "Ücretsiz İzin" Ü.
 const Choices &durumChoices();
@@ -27,10 +26,6 @@ const Choices &cinsChoices();
 /// " Banka Dosya Aktar " (SICIL.MBKOD): the whole item text is stored.
 const Choices &bankTransferChoices();
 
-/// Index of `code` in `list`, -1 when it is not there.
-int indexOfCode(const Choices &list, const QString &code);
-/// The text of `code`, or the code itself when the list does not have it.
-QString textOfCode(const Choices &list, const QString &code);
 
 /// Sex as lists show it: "ERKEK", "KADIN"; anything else as stored.
 QString sexListText(const QString &cins);

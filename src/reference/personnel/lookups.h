@@ -2,6 +2,7 @@
 // The code lists the registry and pay-record screens choose from. These tables belong to
 // other parts of the program; this file only reads them.
 
+#include "codelist.h"
 #include "database.h"
 
 #include <QVariant>
@@ -9,11 +10,9 @@
 
 namespace zeran::personnel {
 
-struct LookupItem {
-    QVariant code;  ///< the stored code (a number, or a text for subclasses and spouse codes)
-    QString text;
-};
-using LookupList = QVector<LookupItem>;
+// the stored code: a number, or a text for subclasses and spouse codes
+using zeran::LookupItem;
+using zeran::LookupList;
 
 LookupList provinces(db::Database &db);                     ///< IL by code
 LookupList districts(db::Database &db, int ilkod);          ///< ILCE of a province, by name

@@ -4,7 +4,10 @@
 
 #include "clock.h"
 #include "demo.h"
-#include "fields.h"
+#include "codecombo.h"
+#include "commandbar.h"
+#include "dateedit.h"
+#include "moneyedit.h"
 #include "mainwindow.h"
 #include "payrecordfields.h"
 #include "payrollmake.h"
@@ -597,7 +600,7 @@ private slots:
         enter(*w, QStringLiteral("field_KIRA"), QStringLiteral("12,3,4"));
         enter(*w, QStringLiteral("field_RAPOR"), QStringLiteral("4"));
         click(*w, "editButton");
-        QCOMPARE(d.p.informed, QStringList{personnel::invalidAmountMessage(QStringLiteral("12,3,4"))});
+        QCOMPARE(d.p.informed, QStringList{ui::invalidAmountMessage(QStringLiteral("12,3,4"))});
         QVERIFY(w->editing());
         QVERIFY(readPayRecordFields(d.db(), key).value() == before);
         click(*w, "deleteButton");  // "İptal"

@@ -1,7 +1,12 @@
 #include "identityresultdialog.h"
 
 #include "calendar.h"
-#include "fields.h"
+#include "codecombo.h"
+#include "codes.h"
+#include "commandbar.h"
+#include "dateedit.h"
+#include "lookups.h"
+#include "moneyedit.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -74,9 +79,9 @@ IdentityResultDialog::IdentityResultDialog(const IdentityAnswer &a, QWidget *par
     auto *error = valueField(QStringLiteral("errorLine"), a.addressFound ? QString() : a.addressError, this);
     error->setStyleSheet(QStringLiteral("color: darkred"));
 
-    auto *take = commandButton(QStringLiteral("F5-Aktar"), QStringLiteral("takeOverButton"), QKeySequence(Qt::Key_F5), this);
+    auto *take = ui::commandButton(QStringLiteral("F5-Aktar"), QStringLiteral("takeOverButton"), QKeySequence(Qt::Key_F5), this);
     auto *dismissButton =
-        commandButton(QStringLiteral("F6-Vazgeç"), QStringLiteral("dismissButton"), QKeySequence(Qt::Key_F6), this);
+        ui::commandButton(QStringLiteral("F6-Vazgeç"), QStringLiteral("dismissButton"), QKeySequence(Qt::Key_F6), this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(take);

@@ -1,6 +1,11 @@
 #include "payrecorddialog.h"
 
-#include "fields.h"
+#include "codecombo.h"
+#include "codes.h"
+#include "commandbar.h"
+#include "dateedit.h"
+#include "lookups.h"
+#include "moneyedit.h"
 #include "lookups.h"
 #include "prompter.h"
 #include "session.h"
@@ -48,7 +53,7 @@ void PayRecordDialog::build()
         return e;
     };
     auto combo = [this](const char *name) {
-        auto *c = new CodeCombo(this);
+        auto *c = new ui::CodeCombo(this);
         c->setObjectName(QLatin1String(name));
         return c;
     };
@@ -56,7 +61,7 @@ void PayRecordDialog::build()
     auto *person = new QGroupBox(QStringLiteral("Sicil Bilgileri"), this);
     pkayno_ = readOnly("pkaynoField");
     pkayno_->setMaximumWidth(80);
-    auto *personButton = commandButton(QStringLiteral("..."), QStringLiteral("personButton"), {}, person);
+    auto *personButton = ui::commandButton(QStringLiteral("..."), QStringLiteral("personButton"), {}, person);
     personButton->setToolTip(QStringLiteral("Sicil Seçimi"));
     auto *pkRow = new QWidget(person);
     auto *pkLayout = new QHBoxLayout(pkRow);
@@ -109,8 +114,8 @@ void PayRecordDialog::build()
                        static_cast<QWidget *>(pertur_), static_cast<QWidget *>(senkod_)})
         w->setVisible(salary);
 
-    auto *save = commandButton(QStringLiteral("Kayıt"), QStringLiteral("saveButton"), {}, this);
-    auto *cancel = commandButton(QStringLiteral("İptal"), QStringLiteral("cancelButton"), {}, this);
+    auto *save = ui::commandButton(QStringLiteral("Kayıt"), QStringLiteral("saveButton"), {}, this);
+    auto *cancel = ui::commandButton(QStringLiteral("İptal"), QStringLiteral("cancelButton"), {}, this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(save);

@@ -16,12 +16,11 @@ namespace zeran {
 class Session;
 namespace ui {
 class Prompter;
+class CodeCombo;
 }
 }  // namespace zeran
 
 namespace zeran::personnel {
-
-class CodeCombo;
 
 class PayRecordDialog : public QDialog {
     Q_OBJECT
@@ -72,7 +71,7 @@ private:
 
     QLineEdit *pkayno_ = nullptr, *pkod_ = nullptr, *adsoy_ = nullptr, *baba_ = nullptr, *emsno_ = nullptr,
               *tckno_ = nullptr;
-    CodeCombo *gsstur_ = nullptr, *snf_ = nullptr, *snfalt_ = nullptr, *durum_ = nullptr, *pertur_ = nullptr,
+    ui::CodeCombo *gsstur_ = nullptr, *snf_ = nullptr, *snfalt_ = nullptr, *durum_ = nullptr, *pertur_ = nullptr,
               *ukod_ = nullptr, *senkod_ = nullptr, *bkod_ = nullptr;
 };
 

@@ -1,6 +1,11 @@
 #include "personsearchdialog.h"
 
-#include "fields.h"
+#include "codecombo.h"
+#include "codes.h"
+#include "commandbar.h"
+#include "dateedit.h"
+#include "lookups.h"
+#include "moneyedit.h"
 #include "lookups.h"
 #include "prompter.h"
 #include "session.h"
@@ -56,7 +61,7 @@ PersonSearchDialog::PersonSearchDialog(Session &session, ui::Prompter &prompter,
     setWindowTitle(QStringLiteral("PERSONEL ARAMA İŞLEMİ"));
     setModal(true);
 
-    unit_ = new CodeCombo(this);
+    unit_ = new ui::CodeCombo(this);
     unit_->setObjectName(QStringLiteral("unitCombo"));
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("searchField"));
@@ -72,7 +77,7 @@ PersonSearchDialog::PersonSearchDialog(Session &session, ui::Prompter &prompter,
     grid_ = makeGrid({QStringLiteral("Kodu"), QStringLiteral("Birim Adı"), QStringLiteral("Adı ve Soyadı"),
                       QStringLiteral("Görevi")},
                      this);
-    auto *exit = commandButton(QStringLiteral("ESC Çıkış"), QStringLiteral("exitButton"), {}, this);
+    auto *exit = ui::commandButton(QStringLiteral("ESC Çıkış"), QStringLiteral("exitButton"), {}, this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(exit);
@@ -182,7 +187,7 @@ ArchivePersonSearchDialog::ArchivePersonSearchDialog(Session &session, ui::Promp
     top->addWidget(ordering_);
 
     grid_ = makeGrid({QStringLiteral("Kodu"), QStringLiteral("Em. Sicil No"), QStringLiteral("Adı ve Soyadı")}, this);
-    auto *exit = commandButton(QStringLiteral("Çıkış"), QStringLiteral("exitButton"), {}, this);
+    auto *exit = ui::commandButton(QStringLiteral("Çıkış"), QStringLiteral("exitButton"), {}, this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(exit);

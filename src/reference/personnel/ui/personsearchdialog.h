@@ -15,12 +15,11 @@ namespace zeran {
 class Session;
 namespace ui {
 class Prompter;
+class CodeCombo;
 }
 }  // namespace zeran
 
 namespace zeran::personnel {
-
-class CodeCombo;
 
 /// The person and unit a search hands back.
 struct PersonPick {
@@ -55,7 +54,7 @@ private:
     ui::Prompter &prompter_;
     QVector<PersonSearchRow> rows_;
     std::optional<PersonPick> pick_;
-    CodeCombo *unit_ = nullptr;
+    ui::CodeCombo *unit_ = nullptr;
     QComboBox *ordering_ = nullptr;
     QLineEdit *search_ = nullptr;
     QTableWidget *grid_ = nullptr;

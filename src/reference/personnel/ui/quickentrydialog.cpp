@@ -1,7 +1,12 @@
 #include "quickentrydialog.h"
 
 #include "codes.h"
-#include "fields.h"
+#include "codecombo.h"
+#include "codes.h"
+#include "commandbar.h"
+#include "dateedit.h"
+#include "lookups.h"
+#include "moneyedit.h"
 #include "prompter.h"
 #include "session.h"
 
@@ -149,8 +154,8 @@ QuickEntryDialog::QuickEntryDialog(Session &session, ui::Prompter &prompter, int
     grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
 
-    auto *save = commandButton(QStringLiteral("Kayıt"), QStringLiteral("saveButton"), {}, this);
-    auto *cancel = commandButton(QStringLiteral("F6-İptal"), QStringLiteral("cancelButton"), QKeySequence(Qt::Key_F6), this);
+    auto *save = ui::commandButton(QStringLiteral("Kayıt"), QStringLiteral("saveButton"), {}, this);
+    auto *cancel = ui::commandButton(QStringLiteral("F6-İptal"), QStringLiteral("cancelButton"), QKeySequence(Qt::Key_F6), this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(save);
@@ -183,7 +188,9 @@ bool QuickEntryDialog::load()
     grid_->setRowCount(int(rows_.size()));
     for (int r = 0; r < rows_.size(); ++r) {
         const QuickEntryRow &row = rows_.at(r);
-        const QStringList fixed{row.ADSOY, row.GOREV, textOfCode(cinsChoices(), row.CINS), row.TCKNO};
+        // A code the list does not know is shown as stored.
+        const QString sex = textOfCode(cinsChoices(), row.CINS);
+        const QStringList fixed{row.ADSOY, row.GOREV, sex.isEmpty() ? row.CINS : sex, row.TCKNO};
         for (int c = 0; c < fixed.size(); ++c) {
             auto *item = new QTableWidgetItem(fixed.at(c));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);

@@ -1,6 +1,11 @@
 #include "registrylistdialog.h"
 
-#include "fields.h"
+#include "codecombo.h"
+#include "codes.h"
+#include "commandbar.h"
+#include "dateedit.h"
+#include "lookups.h"
+#include "moneyedit.h"
 #include "personsearch.h"
 #include "prompter.h"
 #include "registryrecorddialog.h"
@@ -57,11 +62,11 @@ RegistryListDialog::RegistryListDialog(Session &session, ui::Prompter &prompter,
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("countLabel"));
 
-    auto *add = commandButton(QStringLiteral("F2-Ekle"), QStringLiteral("addButton"), QKeySequence(Qt::Key_F2), this);
+    auto *add = ui::commandButton(QStringLiteral("F2-Ekle"), QStringLiteral("addButton"), QKeySequence(Qt::Key_F2), this);
     auto *change =
-        commandButton(QStringLiteral("F4-Değiştir"), QStringLiteral("changeButton"), QKeySequence(Qt::Key_F4), this);
-    auto *choose = commandButton(QStringLiteral("F5-Seç"), QStringLiteral("chooseButton"), QKeySequence(Qt::Key_F5), this);
-    auto *exit = commandButton(QStringLiteral("ESC-Çıkış"), QStringLiteral("exitButton"), {}, this);
+        ui::commandButton(QStringLiteral("F4-Değiştir"), QStringLiteral("changeButton"), QKeySequence(Qt::Key_F4), this);
+    auto *choose = ui::commandButton(QStringLiteral("F5-Seç"), QStringLiteral("chooseButton"), QKeySequence(Qt::Key_F5), this);
+    auto *exit = ui::commandButton(QStringLiteral("ESC-Çıkış"), QStringLiteral("exitButton"), {}, this);
     choose->setVisible(mode_ == Mode::Select);
     choose->setEnabled(mode_ == Mode::Select);
     auto *buttons = new QHBoxLayout;

@@ -1,7 +1,12 @@
 #include "registryrecorddialog.h"
 
 #include "clock.h"
-#include "fields.h"
+#include "codecombo.h"
+#include "codes.h"
+#include "commandbar.h"
+#include "dateedit.h"
+#include "lookups.h"
+#include "moneyedit.h"
 #include "identityresultdialog.h"
 #include "prompter.h"
 #include "seniority.h"
@@ -65,24 +70,24 @@ void RegistryRecordDialog::build()
     baba_ = text("babaField", 15);
     ana_ = text("anaField", 15);
     dyer_ = text("dyerField", 20);
-    dtar_ = new DateField(this);
+    dtar_ = new ui::DateEdit(this);
     dtar_->setObjectName(QStringLiteral("dtarField"));
-    il_ = new CodeCombo(this);
+    il_ = new ui::CodeCombo(this);
     il_->setObjectName(QStringLiteral("ilCombo"));
-    ilce_ = new CodeCombo(this);
+    ilce_ = new ui::CodeCombo(this);
     ilce_->setObjectName(QStringLiteral("ilceCombo"));
-    ogrdur_ = new CodeCombo(this);
+    ogrdur_ = new ui::CodeCombo(this);
     ogrdur_->setObjectName(QStringLiteral("ogrdurCombo"));
-    cins_ = new CodeCombo(this);
+    cins_ = new ui::CodeCombo(this);
     cins_->setObjectName(QStringLiteral("cinsCombo"));
     cins_->setChoices(cinsChoices());
     adres_ = text("adresField", 40);
     tel1_ = text("tel1Field", 15);
     tel2_ = text("tel2Field", 15);
     gkur_ = text("gkurField", 25);
-    kgt_ = new DateField(this);
+    kgt_ = new ui::DateEdit(this);
     kgt_->setObjectName(QStringLiteral("kgtField"));
-    tertar_ = new DateField(this);
+    tertar_ = new ui::DateEdit(this);
     tertar_->setObjectName(QStringLiteral("tertarField"));
     ksn_ = text("ksnField", 15);
     isn_ = text("isnField", 15);
@@ -91,7 +96,7 @@ void RegistryRecordDialog::build()
     verno_ = text("vernoField", 15);
     bhn_ = text("bhnField", 26);
     ino_ = text("inoField", 30);
-    mbkod_ = new CodeCombo(this);
+    mbkod_ = new ui::CodeCombo(this);
     mbkod_->setObjectName(QStringLiteral("mbkodCombo"));
     mbkod_->setChoices(bankTransferChoices());
     ckod_ = text("ckodField", 6);
@@ -182,9 +187,9 @@ void RegistryRecordDialog::build()
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    auto *nvi = commandButton(QStringLiteral("NVI"), QStringLiteral("nviButton"), {}, this);
-    auto *save = commandButton(QStringLiteral("Kayıt"), QStringLiteral("saveButton"), {}, this);
-    auto *exit = commandButton(QStringLiteral("Çıkış"), QStringLiteral("exitButton"), {}, this);
+    auto *nvi = ui::commandButton(QStringLiteral("NVI"), QStringLiteral("nviButton"), {}, this);
+    auto *save = ui::commandButton(QStringLiteral("Kayıt"), QStringLiteral("saveButton"), {}, this);
+    auto *exit = ui::commandButton(QStringLiteral("Çıkış"), QStringLiteral("exitButton"), {}, this);
     nviButton_ = nvi;
     saveButton_ = save;
     exitButton_ = exit;
@@ -368,16 +373,16 @@ bool RegistryRecordDialog::save()
     std::optional<PersonProblem> problem = checkPerson(p);
     if (!problem) {
         // A text that is not a date or an amount would otherwise be stored as empty.
-        for (DateField *d : {dtar_, kgt_, tertar_}) {
+        for (ui::DateEdit *d : {dtar_, kgt_, tertar_}) {
             if (!d->date()) {
-                prompter_.inform(this, invalidDateMessage(d->text()));
+                prompter_.inform(this, ui::invalidDateMessage(d->text()));
                 d->setFocus();
                 return false;
             }
         }
         for (QLineEdit *e : {fhtut_, ihtut_}) {
             if (!e->text().trimmed().isEmpty() && !Money::parse(e->text())) {
-                prompter_.inform(this, invalidAmountMessage(e->text()));
+                prompter_.inform(this, ui::invalidAmountMessage(e->text()));
                 e->setFocus();
                 return false;
             }

@@ -14,13 +14,12 @@ namespace zeran {
 class Session;
 namespace ui {
 class Prompter;
+class CodeCombo;
+class DateEdit;
 }
 }  // namespace zeran
 
 namespace zeran::personnel {
-
-class CodeCombo;
-class DateField;
 
 class RegistryRecordDialog : public QDialog {
     Q_OBJECT
@@ -77,8 +76,8 @@ private:
               *verno_ = nullptr, *bhn_ = nullptr, *ino_ = nullptr, *ckod_ = nullptr, *fhay_ = nullptr,
               *fhgun_ = nullptr, *fhtut_ = nullptr, *ihay_ = nullptr, *ihgun_ = nullptr, *ihtut_ = nullptr,
               *kidem_ = nullptr;
-    DateField *dtar_ = nullptr, *kgt_ = nullptr, *tertar_ = nullptr;
-    CodeCombo *il_ = nullptr, *ilce_ = nullptr, *ogrdur_ = nullptr, *cins_ = nullptr, *mbkod_ = nullptr;
+    ui::DateEdit *dtar_ = nullptr, *kgt_ = nullptr, *tertar_ = nullptr;
+    ui::CodeCombo *il_ = nullptr, *ilce_ = nullptr, *ogrdur_ = nullptr, *cins_ = nullptr, *mbkod_ = nullptr;
     QWidget *nviButton_ = nullptr, *saveButton_ = nullptr, *exitButton_ = nullptr;
 };
 
