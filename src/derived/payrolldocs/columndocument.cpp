@@ -51,10 +51,8 @@ ColumnDocument::ColumnDocument(Document &doc, std::vector<double> widths, std::v
     valueLayout_ = doc_.addLayout(std::move(values));
     headingLayout_ = doc_.addLayout(Layout{{1}, 7.5, report::CaptionStyle::Inline, false});
 
-    Band header;
-    header.layout = captionLayout_;
+    Band header = linesBand(captionLayout_);
     header.box = true;
-    header.rows.resize(std::size_t(lines_));
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const Slot &s = slots_[i];
         if (!s.caption.isEmpty())
@@ -67,10 +65,8 @@ ColumnDocument::ColumnDocument(Document &doc, std::vector<double> widths, std::v
 
 void ColumnDocument::add(const std::vector<Value> &values)
 {
-    Band band;
-    band.layout = valueLayout_;
+    Band band = linesBand(valueLayout_);
     band.ruleBelow = true;
-    band.rows.resize(std::size_t(lines_));
     for (std::size_t i = 0; i < slots_.size() && i < values.size(); ++i) {
         const Slot &s = slots_[i];
         const Value &v = values[i];
@@ -94,10 +90,8 @@ void ColumnDocument::finish()
     heading.layout = headingLayout_;
     heading.ruleAbove = true;
     heading.rows.push_back({{cell(QStringLiteral("A L T      T O P L A M L A R"), 0, Align::Center, 1, true)}});
-    Band totals;
-    totals.layout = valueLayout_;
+    Band totals = linesBand(valueLayout_);
     totals.box = true;
-    totals.rows.resize(std::size_t(lines_));
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const Slot &s = slots_[i];
         if (!s.total)
@@ -111,6 +105,14 @@ void ColumnDocument::finish()
     block.bands.push_back(std::move(heading));
     block.bands.push_back(std::move(totals));
     doc_.summary.push_back(std::move(block));
+}
+
+Band ColumnDocument::linesBand(int layout) const
+{
+    Band band;
+    band.layout = layout;
+    band.rows.resize(std::size_t(lines_));
+    return band;
 }
 
 Slots &Slots::column(int col, int span, std::initializer_list<std::pair<QString, bool>> lines)

@@ -50,6 +50,9 @@ public:
     void finish();
 
 private:
+    /// A band of one row per line of a person.
+    Band linesBand(int layout) const;
+
     Document &doc_;
     std::vector<Slot> slots_;
     int lines_;
