@@ -1,5 +1,6 @@
 #include "setupdialog.h"
 
+#include "commandbar.h"
 #include "prompter.h"
 #include "schema.h"
 #include "session.h"
@@ -78,9 +79,7 @@ SystemSetupDialog::SystemSetupDialog(Session &session, SetupMode mode, const QSt
     folder_ = new QLineEdit(group);
     folder_->setObjectName(QStringLiteral("folderEdit"));
     folder_->setMinimumWidth(320);
-    auto *browse = new QPushButton(QStringLiteral("..."), group);
-    browse->setObjectName(QStringLiteral("browseButton"));
-    browse->setAutoDefault(false);
+    auto *browse = ui::commandButton(QStringLiteral("..."), QStringLiteral("browseButton"), group);
     browse->setToolTip(QStringLiteral("Veritabanı dosyasını seçin"));
 
     fileName_ = new QLineEdit(QString::fromUtf8(kDatabaseFileName), group);
@@ -120,14 +119,8 @@ SystemSetupDialog::SystemSetupDialog(Session &session, SetupMode mode, const QSt
     grid->addWidget(kindLabel, row, 0);
     grid->addWidget(kind_, row++, 1, Qt::AlignLeft);
 
-    auto *saveButton = new QPushButton(QStringLiteral("F5-Kayıt"), this);
-    saveButton->setObjectName(QStringLiteral("saveButton"));
-    saveButton->setShortcut(QKeySequence(Qt::Key_F5));
-    saveButton->setAutoDefault(false);
-    auto *cancelButton = new QPushButton(QStringLiteral("F6-Vazgeç"), this);
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setShortcut(QKeySequence(Qt::Key_F6));
-    cancelButton->setAutoDefault(false);
+    auto *saveButton = ui::commandButton(QStringLiteral("F5-Kayıt"), QStringLiteral("saveButton"), this);
+    auto *cancelButton = ui::commandButton(QStringLiteral("F6-Vazgeç"), QStringLiteral("cancelButton"), this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

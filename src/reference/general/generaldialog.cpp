@@ -1,5 +1,6 @@
 #include "generaldialog.h"
 
+#include "commandbar.h"
 #include "prompter.h"
 #include "session.h"
 #include "setupdialog.h"
@@ -74,8 +75,8 @@ bool askDistrict(QWidget *parent, const QString &title, bool codeEditable, int &
     form->addRow(QStringLiteral("İlçe Kodu (nüfus kaydındaki)"), codeEdit);
     form->addRow(QStringLiteral("İlçe Adı"), nameEdit);
     auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("Kayıt"), &box);
-    auto *cancel = new QPushButton(QStringLiteral("Vazgeç"), &box);
+    auto *ok = ui::commandButton(QStringLiteral("Kayıt"), QStringLiteral("saveButton"), &box);
+    auto *cancel = ui::commandButton(QStringLiteral("Vazgeç"), QStringLiteral("cancelButton"), &box);
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -132,10 +133,8 @@ GeneralDefinitionsDialog::GeneralDefinitionsDialog(Session &session, ui::Prompte
     activeUnit_->setObjectName(QStringLiteral("activeUnitCombo"));
     payingUnit_ = new QComboBox;
     payingUnit_->setObjectName(QStringLiteral("payingUnitCombo"));
-    noPayingUnit_ = new QPushButton(QStringLiteral("X"));
-    noPayingUnit_->setObjectName(QStringLiteral("noPayingUnitButton"));
+    noPayingUnit_ = ui::commandButton(QStringLiteral("X"), QStringLiteral("noPayingUnitButton"));
     noPayingUnit_->setToolTip(QStringLiteral("Ödeme birimi yok (0)"));
-    noPayingUnit_->setAutoDefault(false);
     noPayingUnit_->setMaximumWidth(30);
     QComboBox *mbortur = choiceBox("mborturCombo", printLayoutList(), &GeneralRow::MBORTUR);
     mhost_ = lineEdit("mhostEdit", 50);
@@ -149,12 +148,8 @@ GeneralDefinitionsDialog::GeneralDefinitionsDialog(Session &session, ui::Prompte
     auto *left = new QFormLayout;
     left->addRow(QStringLiteral("Kurum Adı"), kurum_);
     left->addRow(QStringLiteral("İli"), province_);
-    addDistrict_ = new QPushButton(QStringLiteral("İlçe Ekle"));
-    addDistrict_->setObjectName(QStringLiteral("addDistrictButton"));
-    addDistrict_->setAutoDefault(false);
-    renameDistrict_ = new QPushButton(QStringLiteral("İlçe Adı"));
-    renameDistrict_->setObjectName(QStringLiteral("renameDistrictButton"));
-    renameDistrict_->setAutoDefault(false);
+    addDistrict_ = ui::commandButton(QStringLiteral("İlçe Ekle"), QStringLiteral("addDistrictButton"));
+    renameDistrict_ = ui::commandButton(QStringLiteral("İlçe Adı"), QStringLiteral("renameDistrictButton"));
     auto *districtRow = new QHBoxLayout;
     districtRow->addWidget(district_, 1);
     districtRow->addWidget(addDistrict_);
@@ -227,12 +222,8 @@ GeneralDefinitionsDialog::GeneralDefinitionsDialog(Session &session, ui::Prompte
     emblem_->setFixedSize(kEmblemSize, kEmblemSize);
     emblem_->setAlignment(Qt::AlignCenter);
     emblem_->setFrameShape(QFrame::StyledPanel);
-    addEmblem_ = new QPushButton(QStringLiteral("Ekle"));
-    addEmblem_->setObjectName(QStringLiteral("addEmblemButton"));
-    addEmblem_->setAutoDefault(false);
-    removeEmblem_ = new QPushButton(QStringLiteral("Sil"));
-    removeEmblem_->setObjectName(QStringLiteral("removeEmblemButton"));
-    removeEmblem_->setAutoDefault(false);
+    addEmblem_ = ui::commandButton(QStringLiteral("Ekle"), QStringLiteral("addEmblemButton"));
+    removeEmblem_ = ui::commandButton(QStringLiteral("Sil"), QStringLiteral("removeEmblemButton"));
     auto *emblemButtons = new QVBoxLayout;
     emblemButtons->addWidget(addEmblem_);
     emblemButtons->addWidget(removeEmblem_);
@@ -266,12 +257,8 @@ GeneralDefinitionsDialog::GeneralDefinitionsDialog(Session &session, ui::Prompte
     tabs_->addTab(otherPanel, QStringLiteral("Diğer"));
     panels_ = {generalPanel, bankPanel, otherPanel};
 
-    changeButton_ = new QPushButton(QStringLiteral("Değiştir"), this);
-    changeButton_->setObjectName(QStringLiteral("changeButton"));
-    changeButton_->setAutoDefault(false);
-    exitButton_ = new QPushButton(QStringLiteral("Çıkış"), this);
-    exitButton_->setObjectName(QStringLiteral("exitButton"));
-    exitButton_->setAutoDefault(false);
+    changeButton_ = ui::commandButton(QStringLiteral("Değiştir"), QStringLiteral("changeButton"), this);
+    exitButton_ = ui::commandButton(QStringLiteral("Çıkış"), QStringLiteral("exitButton"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(changeButton_);

@@ -1,6 +1,7 @@
 #include "childrendialog.h"
 
 #include "clock.h"
+#include "commandbar.h"
 #include "ledgermodels.h"
 #include "ledgerstore.h"
 #include "prompter.h"
@@ -78,12 +79,8 @@ ChildrenDialog::ChildrenDialog(Session &session, zeran::ui::Prompter &prompter, 
     message_->setReadOnly(true);
     message_->setFocusPolicy(Qt::NoFocus);
 
-    auto *update = new QPushButton(QStringLiteral("Güncelle"), this);
-    update->setObjectName(QStringLiteral("updateButton"));
-    update->setAutoDefault(false);
-    auto *exit = new QPushButton(QStringLiteral("ESC-Çıkış"), this);
-    exit->setObjectName(QStringLiteral("exitButton"));
-    exit->setAutoDefault(false);
+    auto *update = zeran::ui::commandButton(QStringLiteral("Güncelle"), QStringLiteral("updateButton"), this);
+    auto *exit = zeran::ui::commandButton(QStringLiteral("ESC-Çıkış"), QStringLiteral("exitButton"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(message_, 1);
     buttons->addWidget(update);

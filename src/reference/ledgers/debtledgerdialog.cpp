@@ -1,5 +1,6 @@
 #include "debtledgerdialog.h"
 
+#include "commandbar.h"
 #include "ledgermodels.h"
 #include "paidsums.h"
 #include "prompter.h"
@@ -84,15 +85,9 @@ DebtLedgerDialog::DebtLedgerDialog(Session &session, zeran::ui::Prompter &prompt
     totals->addWidget(new QLabel(QStringLiteral("Kalan :"), this), 2, 0);
     totals->addWidget(remaining_, 2, 1);
 
-    auto *save = new QPushButton(QStringLiteral("Kayıt"), this);
-    save->setObjectName(QStringLiteral("saveButton"));
-    save->setAutoDefault(false);
-    auto *cancel = new QPushButton(QStringLiteral("İptal"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
-    auto *remove = new QPushButton(QStringLiteral("Sil"), this);
-    remove->setObjectName(QStringLiteral("deleteButton"));
-    remove->setAutoDefault(false);
+    auto *save = zeran::ui::commandButton(QStringLiteral("Kayıt"), QStringLiteral("saveButton"), this);
+    auto *cancel = zeran::ui::commandButton(QStringLiteral("İptal"), QStringLiteral("cancelButton"), this);
+    auto *remove = zeran::ui::commandButton(QStringLiteral("Sil"), QStringLiteral("deleteButton"), this);
     remove->setVisible(false);
 
     auto *bottom = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "definitionsdialog.h"
 
+#include "commandbar.h"
 #include "context.h"
 #include "definitionsgrid.h"
 #include "earningtypedialog.h"
@@ -81,8 +82,7 @@ DefinitionsDialog::DefinitionsDialog(db::Database &db, const WorkingContext &ctx
     });
 
     auto *buttons = new QHBoxLayout;
-    exit_ = new QPushButton(QStringLiteral("ESC-Çıkış"), this);
-    exit_->setAutoDefault(false);
+    exit_ = ui::commandButton(QStringLiteral("ESC-Çıkış"), QStringLiteral("exitButton"), this);
     buttons->addStretch();
     buttons->addWidget(exit_);
     layout->addLayout(buttons);

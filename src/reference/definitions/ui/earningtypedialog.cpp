@@ -1,5 +1,6 @@
 #include "earningtypedialog.h"
 
+#include "commandbar.h"
 #include "database.h"
 #include "definitionsstore.h"
 #include "prompter.h"
@@ -77,8 +78,8 @@ EarningTypeDialog::EarningTypeDialog(db::Database &db, int hno, ui::Prompter &pr
     layout->addLayout(form_);
 
     auto *buttons = new QHBoxLayout;
-    save_ = new QPushButton(QStringLiteral("Kayıt"), this);
-    cancel_ = new QPushButton(QStringLiteral("İptal"), this);
+    save_ = ui::commandButton(QStringLiteral("Kayıt"), QStringLiteral("saveButton"), this);
+    cancel_ = ui::commandButton(QStringLiteral("İptal"), QStringLiteral("cancelButton"), this);
     save_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
     buttons->addStretch();

@@ -1,5 +1,6 @@
 #include "pensioncompaniesdialog.h"
 
+#include "commandbar.h"
 #include "definitionsgrid.h"
 #include "prompter.h"
 #include "session.h"
@@ -28,8 +29,7 @@ PensionCompaniesDialog::PensionCompaniesDialog(db::Database &db, ui::Prompter &p
     connect(grid_, &DefinitionsGrid::rowAppended, this, [this] { rows_.push_back({}); });
 
     auto *buttons = new QHBoxLayout;
-    exit_ = new QPushButton(QStringLiteral("Çıkış"), this);
-    exit_->setAutoDefault(false);
+    exit_ = ui::commandButton(QStringLiteral("Çıkış"), QStringLiteral("exitButton"), this);
     buttons->addStretch();
     buttons->addWidget(exit_);
     layout->addLayout(buttons);

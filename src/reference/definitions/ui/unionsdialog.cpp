@@ -1,5 +1,6 @@
 #include "unionsdialog.h"
 
+#include "commandbar.h"
 #include "prompter.h"
 #include "session.h"
 
@@ -76,11 +77,9 @@ UnionsDialog::UnionsDialog(db::Database &db, ui::Prompter &prompter, QWidget *pa
     layout->addLayout(form);
 
     auto *buttons = new QHBoxLayout;
-    add_ = new QPushButton(QStringLiteral("Ekle"), this);
-    cancel_ = new QPushButton(QStringLiteral("İptal"), this);
-    exit_ = new QPushButton(QStringLiteral("ESC Çıkış"), this);
-    for (QPushButton *b : {add_, cancel_, exit_})
-        b->setAutoDefault(false);
+    add_ = ui::commandButton(QStringLiteral("Ekle"), QStringLiteral("addButton"), this);
+    cancel_ = ui::commandButton(QStringLiteral("İptal"), QStringLiteral("cancelButton"), this);
+    exit_ = ui::commandButton(QStringLiteral("ESC Çıkış"), QStringLiteral("exitButton"), this);
     buttons->addWidget(add_);
     buttons->addWidget(cancel_);
     buttons->addStretch();

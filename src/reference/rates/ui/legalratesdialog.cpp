@@ -1,5 +1,6 @@
 #include "legalratesdialog.h"
 
+#include "commandbar.h"
 #include "database.h"
 #include "prompter.h"
 #include "ratestore.h"
@@ -39,11 +40,9 @@ LegalRatesDialog::LegalRatesDialog(db::Database &db, const WorkingContext &ctx, 
     layout->addLayout(grid);
 
     auto *buttons = new QHBoxLayout;
-    update_ = new QPushButton(QStringLiteral("Güncelle"), this);
-    save_ = new QPushButton(QStringLiteral("Kayıt"), this);
-    exit_ = new QPushButton(QStringLiteral("Çıkış"), this);
-    for (QPushButton *b : {update_, save_, exit_})
-        b->setAutoDefault(false);
+    update_ = ui::commandButton(QStringLiteral("Güncelle"), QStringLiteral("updateButton"), this);
+    save_ = ui::commandButton(QStringLiteral("Kayıt"), QStringLiteral("saveButton"), this);
+    exit_ = ui::commandButton(QStringLiteral("Çıkış"), QStringLiteral("exitButton"), this);
     buttons->addWidget(update_);
     buttons->addStretch();
     buttons->addWidget(save_);

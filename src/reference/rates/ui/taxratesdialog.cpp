@@ -1,5 +1,6 @@
 #include "taxratesdialog.h"
 
+#include "commandbar.h"
 #include "context.h"
 #include "database.h"
 #include "prompter.h"
@@ -80,11 +81,9 @@ TaxRatesDialog::TaxRatesDialog(db::Database &db, const WorkingContext &ctx, ui::
     layout->addLayout(other);
 
     auto *buttons = new QHBoxLayout;
-    update_ = new QPushButton(QStringLiteral("Oranları Güncelle"), this);
-    save_ = new QPushButton(QStringLiteral("Kayıt"), this);
-    exit_ = new QPushButton(QStringLiteral("Çıkış"), this);
-    for (QPushButton *b : {update_, save_, exit_})
-        b->setAutoDefault(false);
+    update_ = ui::commandButton(QStringLiteral("Oranları Güncelle"), QStringLiteral("updateButton"), this);
+    save_ = ui::commandButton(QStringLiteral("Kayıt"), QStringLiteral("saveButton"), this);
+    exit_ = ui::commandButton(QStringLiteral("Çıkış"), QStringLiteral("exitButton"), this);
     buttons->addWidget(update_);
     buttons->addStretch();
     buttons->addWidget(save_);
