@@ -2,8 +2,10 @@
 
 namespace zeran {
 
-int indexOfCode(const CodeItems &list, const QString &code)
+int indexOfCode(const CodeItems &list, const QString &codeIn)
 {
+    // Codes read back from a padded CHAR column carry blanks.
+    const QString code = codeIn.trimmed();
     if (code.isEmpty())
         return -1;
     for (int i = 0; i < list.size(); ++i)
@@ -21,6 +23,15 @@ QString textOfCode(const CodeItems &list, const QString &code)
 {
     const int i = indexOfCode(list, code);
     return i < 0 ? QString() : list.at(i).text;
+}
+
+QStringList texts(const CodeItems &list)
+{
+    QStringList out;
+    out.reserve(list.size());
+    for (const CodeItem &i : list)
+        out << i.text;
+    return out;
 }
 
 const CodeItems &yesNoCodes()

@@ -4,6 +4,7 @@
 // its tests read a code the same way.
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
@@ -15,12 +16,15 @@ struct CodeItem {
 };
 using CodeItems = QVector<CodeItem>;
 
-/// Index of `code` in `list`; -1 for an empty or unknown code.
+/// Index of `code` (blanks around it ignored) in `list`; -1 for an empty or unknown code.
 int indexOfCode(const CodeItems &list, const QString &code);
 /// The code of item `index`; empty outside the list.
 QString codeAt(const CodeItems &list, int index);
 /// The text of `code`; empty for an empty or unknown code.
 QString textOfCode(const CodeItems &list, const QString &code);
+
+/// The texts of the list, in order (the items of a drop-down list).
+QStringList texts(const CodeItems &list);
 
 /// "Evet" E, "Hayır" H: the one yes/no list of every screen.
 const CodeItems &yesNoCodes();

@@ -24,69 +24,45 @@ EarningSlot addedSlot(int hno)
     return s;
 }
 
-int CodeList::indexOf(const QString &code) const
+const CodeItems &durCodes()
 {
-    return code.isEmpty() ? -1 : int(codes.indexOf(code));
-}
-
-QString CodeList::codeAt(int index) const
-{
-    return index >= 0 && index < codes.size() ? codes.at(index) : QString();
-}
-
-QString CodeList::textOf(const QString &code) const
-{
-    const int i = indexOf(code);
-    return i >= 0 ? items.at(i) : QString();
-}
-
-const CodeList &durCodes()
-{
-    static const CodeList c{{QStringLiteral("Var"), QStringLiteral("Yok")}, {QStringLiteral("V"), QStringLiteral("Y")}};
+    static const CodeItems c{{QStringLiteral("V"), QStringLiteral("Var")}, {QStringLiteral("Y"), QStringLiteral("Yok")}};
     return c;
 }
 
-const CodeList &yesNoCodes()
+const CodeItems &kindCodes()
 {
-    static const CodeList c{{QStringLiteral("Evet"), QStringLiteral("Hayır")}, {QStringLiteral("E"), QStringLiteral("H")}};
+    static const CodeItems c{{QStringLiteral("S"), QStringLiteral("Sabit")}, {QStringLiteral("D"), QStringLiteral("Değişken")}, {QStringLiteral("P"), QStringLiteral("Puan")}};
     return c;
 }
 
-const CodeList &kindCodes()
+const CodeItems &sekDialogCodes()
 {
-    static const CodeList c{{QStringLiteral("Sabit"), QStringLiteral("Değişken"), QStringLiteral("Puan")},
-                            {QStringLiteral("S"), QStringLiteral("D"), QStringLiteral("P")}};
+    static const CodeItems c{{QStringLiteral("1"), QStringLiteral("1-Katsayı")}, {QStringLiteral("2"), QStringLiteral("2-E.Y.M.M")}};
     return c;
 }
 
-const CodeList &sekDialogCodes()
+const CodeItems &sekGridCodes()
 {
-    static const CodeList c{{QStringLiteral("1-Katsayı"), QStringLiteral("2-E.Y.M.M")}, {QStringLiteral("1"), QStringLiteral("2")}};
+    static const CodeItems c{{QStringLiteral("1"), QStringLiteral("Katsayı")}, {QStringLiteral("2"), QStringLiteral("E.Y.M.M.")}};
     return c;
 }
 
-const CodeList &sekGridCodes()
+const CodeItems &grossNetCodes()
 {
-    static const CodeList c{{QStringLiteral("Katsayı"), QStringLiteral("E.Y.M.M.")}, {QStringLiteral("1"), QStringLiteral("2")}};
+    static const CodeItems c{{QStringLiteral("B"), QStringLiteral("Brüt")}, {QStringLiteral("N"), QStringLiteral("Net")}};
     return c;
 }
 
-const CodeList &grossNetCodes()
+const CodeItems &activeCodes()
 {
-    static const CodeList c{{QStringLiteral("Brüt"), QStringLiteral("Net")}, {QStringLiteral("B"), QStringLiteral("N")}};
+    static const CodeItems c{{QStringLiteral("A"), QStringLiteral("Aktif")}, {QStringLiteral("P"), QStringLiteral("Pasif")}};
     return c;
 }
 
-const CodeList &activeCodes()
+const CodeItems &unionBaseCodes()
 {
-    static const CodeList c{{QStringLiteral("Aktif"), QStringLiteral("Pasif")}, {QStringLiteral("A"), QStringLiteral("P")}};
-    return c;
-}
-
-const CodeList &unionBaseCodes()
-{
-    static const CodeList c{{QStringLiteral("Taban Aylığından"), QStringLiteral("Damga Vergisi Matrahından")},
-                            {QStringLiteral("T"), QStringLiteral("D")}};
+    static const CodeItems c{{QStringLiteral("T"), QStringLiteral("Taban Aylığından")}, {QStringLiteral("D"), QStringLiteral("Damga Vergisi Matrahından")}};
     return c;
 }
 
@@ -107,15 +83,15 @@ const QStringList &earningGridHeaders()
 QStringList earningGridRow(const EarningSlot &s, bool usedThisYear)
 {
     return {s.ADI,
-            durCodes().textOf(s.DUR),
-            yesNoCodes().textOf(s.GV),
-            yesNoCodes().textOf(s.DV),
-            yesNoCodes().textOf(s.EMK),
-            yesNoCodes().textOf(s.IND),
-            kindCodes().textOf(s.TUR),
-            sekGridCodes().textOf(s.SEK),
+            textOfCode(durCodes(), s.DUR),
+            textOfCode(yesNoCodes(), s.GV),
+            textOfCode(yesNoCodes(), s.DV),
+            textOfCode(yesNoCodes(), s.EMK),
+            textOfCode(yesNoCodes(), s.IND),
+            textOfCode(kindCodes(), s.TUR),
+            textOfCode(sekGridCodes(), s.SEK),
             s.TUTAR ? s.TUTAR->toText() : QString(),
-            grossNetCodes().textOf(s.BRUTNET),
+            textOfCode(grossNetCodes(), s.BRUTNET),
             usedThisYear ? QStringLiteral("*") : QString()};
 }
 

@@ -3,6 +3,7 @@
 // the earning slots, deductions and unions are shown, the ten default earning slots, and
 // the checks of "Seyanen Zam".
 
+#include "codelist.h"
 #include "money.h"
 
 #include <QString>
@@ -35,25 +36,14 @@ EarningSlot addedSlot(int hno);
 // ---- Codes and their texts ---------------------------------------------------------------
 
 /// A chooser's items and the code each one stands for (same positions).
-struct CodeList {
-    QStringList items;
-    QStringList codes;
-    /// Position of a code; -1 for an empty or unknown code.
-    int indexOf(const QString &code) const;
-    /// Code at a position; empty for -1.
-    QString codeAt(int index) const;
-    /// The item text of a code; empty for an empty or unknown code.
-    QString textOf(const QString &code) const;
-};
 
-const CodeList &durCodes();      ///< "Var" V, "Yok" Y
-const CodeList &yesNoCodes();    ///< "Evet" E, "Hayır" H
-const CodeList &kindCodes();     ///< "Sabit" S, "Değişken" D, "Puan" P
-const CodeList &sekDialogCodes();  ///< "1-Katsayı" 1, "2-E.Y.M.M" 2 (the dialog's chooser)
-const CodeList &sekGridCodes();  ///< "Katsayı" 1, "E.Y.M.M." 2 (the grid)
-const CodeList &grossNetCodes();  ///< "Brüt" B, "Net" N
-const CodeList &activeCodes();   ///< "Aktif" A, "Pasif" P (deductions, unions)
-const CodeList &unionBaseCodes();  ///< "Taban Aylığından" T, "Damga Vergisi Matrahından" D
+const CodeItems &durCodes();      ///< "Var" V, "Yok" Y
+const CodeItems &kindCodes();     ///< "Sabit" S, "Değişken" D, "Puan" P
+const CodeItems &sekDialogCodes();  ///< "1-Katsayı" 1, "2-E.Y.M.M" 2 (the dialog's chooser)
+const CodeItems &sekGridCodes();  ///< "Katsayı" 1, "E.Y.M.M." 2 (the grid)
+const CodeItems &grossNetCodes();  ///< "Brüt" B, "Net" N
+const CodeItems &activeCodes();   ///< "Aktif" A, "Pasif" P (deductions, unions)
+const CodeItems &unionBaseCodes();  ///< "Taban Aylığından" T, "Damga Vergisi Matrahından" D
 
 /// How the union grid shows HESAP: "Pasif" for "P", "Aktif" for anything else.
 QString unionStateText(const QString &hesap);

@@ -2,80 +2,66 @@
 
 namespace zeran::general {
 
-QString codeOf(const ChoiceList &list, int index)
+namespace {
+/// Items stored as their position ("0" for the first).
+CodeItems byPosition(const QStringList &texts)
 {
-    if (index < 0 || index >= list.items.size())
-        return {};
-    if (list.rule == CodeRule::Position)
-        return QString::number(index);
-    return list.items.at(index).left(1);
+    CodeItems out;
+    for (int i = 0; i < texts.size(); ++i)
+        out.push_back({QString::number(i), texts.at(i)});
+    return out;
 }
 
-int itemOf(const ChoiceList &list, const QString &code)
+/// Items stored as their first character.
+CodeItems byFirstCharacter(const QStringList &texts)
 {
-    const QString c = code.trimmed();
-    if (c.isEmpty())
-        return -1;
-    if (list.rule == CodeRule::Position) {
-        bool ok = false;
-        const int i = c.toInt(&ok);
-        return ok && i >= 0 && i < list.items.size() ? i : -1;
-    }
-    for (int i = 0; i < list.items.size(); ++i)
-        if (list.items.at(i).left(1) == c.left(1))
-            return i;
-    return -1;
+    CodeItems out;
+    for (const QString &t : texts)
+        out.push_back({t.left(1), t});
+    return out;
 }
+}  // namespace
 
-const ChoiceList &yesNoList()
+const CodeItems &unionDeductionList()
 {
-    static const ChoiceList l{{QStringLiteral("Evet"), QStringLiteral("Hayır")}, CodeRule::FirstCharacter};
+    static const CodeItems l = byPosition({QStringLiteral("Seçiniz"), QStringLiteral("1 N"), QStringLiteral("2 B"),
+                                           QStringLiteral("3 D"), QStringLiteral("4 Y")});
     return l;
 }
 
-const ChoiceList &unionDeductionList()
+const CodeItems &guaranteeBaseList()
 {
-    static const ChoiceList l{{QStringLiteral("Seçiniz"), QStringLiteral("1 N"), QStringLiteral("2 B"),
-                               QStringLiteral("3 D"), QStringLiteral("4 Y")},
-                              CodeRule::Position};
+    static const CodeItems l = byPosition({QStringLiteral("Seçiniz"), QStringLiteral("Aylık Tutar"),
+                                           QStringLiteral("Aylık+Taban+Kıdem"), QStringLiteral("Katsayı*100")});
     return l;
 }
 
-const ChoiceList &guaranteeBaseList()
+const CodeItems &deductionModeList()
 {
-    static const ChoiceList l{{QStringLiteral("Seçiniz"), QStringLiteral("Aylık Tutar"),
-                               QStringLiteral("Aylık+Taban+Kıdem"), QStringLiteral("Katsayı*100")},
-                              CodeRule::Position};
+    static const CodeItems l = byFirstCharacter({QStringLiteral("Otomatik İşlem"), QStringLiteral("Aylık Giriş İşlemi")});
     return l;
 }
 
-const ChoiceList &deductionModeList()
+CodeItems garnishmentModeList(const QString &storedCode)
 {
-    static const ChoiceList l{{QStringLiteral("Otomatik İşlem"), QStringLiteral("Aylık Giriş İşlemi")},
-                              CodeRule::FirstCharacter};
-    return l;
-}
-
-ChoiceList garnishmentModeList(const QString &storedCode)
-{
-    ChoiceList l = deductionModeList();
+    CodeItems l = deductionModeList();
     if (storedCode.trimmed() == QLatin1String("S"))
-        l.items << QStringLiteral("Sabit");
+        l.push_back({QStringLiteral("S"), QStringLiteral("Sabit")});
     return l;
 }
 
-const ChoiceList &printLayoutList()
+const CodeItems &printLayoutList()
 {
-    static const ChoiceList l{{QStringLiteral("1"), QStringLiteral("2")}, CodeRule::FirstCharacter};
+    static const CodeItems l = byFirstCharacter({QStringLiteral("1"), QStringLiteral("2")});
     return l;
 }
 
-const ChoiceList &bankFileList()
+const CodeItems &bankFileList()
 {
-    static const ChoiceList l{{QStringLiteral("TXT Dosyası"), QStringLiteral("Excell Dosyası"),
-                               QStringLiteral("3 Excell Halkbank"), QStringLiteral("4 Excell Halkbank (Yeni)"),
-                               QStringLiteral("5 Excell Halkbank (Şablon)"), QStringLiteral("6 Excell Ziraat (Şablon)")},
-                              CodeRule::FirstCharacter};
+    static const CodeItems l = byFirstCharacter(
+        {QStringLiteral("TXT Dosyası"), QStringLiteral("Excell Dosyası"), QStringLiteral("3 Excell Halkbank"),
+         QStringLiteral("4 Excell Halkbank (Yeni)"), QStringLiteral("5 Excell Halkbank (Şablon)"),
+         QStringLiteral("6 Excell Ziraat (Şablon)")});
     return l;
 }
 

@@ -114,14 +114,14 @@ GeneralDefinitionsDialog::GeneralDefinitionsDialog(Session &session, ui::Prompte
     year_ = lineEdit("yearEdit", 4);
     year_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), year_));
     year_->setMaximumWidth(70);
-    QComboBox *form = choiceBox("formCombo", yesNoList(), &GeneralRow::FORM);
-    QComboBox *bortek = choiceBox("bortekCombo", yesNoList(), &GeneralRow::BORTEK);
-    QComboBox *otoode = choiceBox("otoodeCombo", yesNoList(), &GeneralRow::OTOODE);
+    QComboBox *form = choiceBox("formCombo", yesNoCodes(), &GeneralRow::FORM);
+    QComboBox *bortek = choiceBox("bortekCombo", yesNoCodes(), &GeneralRow::BORTEK);
+    QComboBox *otoode = choiceBox("otoodeCombo", yesNoCodes(), &GeneralRow::OTOODE);
     QComboBox *sen = choiceBox("senCombo", unionDeductionList(), &GeneralRow::SEN);
-    QComboBox *oniz = choiceBox("onizCombo", yesNoList(), &GeneralRow::ONIZ);
+    QComboBox *oniz = choiceBox("onizCombo", yesNoCodes(), &GeneralRow::ONIZ);
     QComboBox *mkesdur = choiceBox("mkesdurCombo", deductionModeList(), &GeneralRow::MKESDUR);
     QComboBox *hborkesdur = choiceBox("hborkesdurCombo", deductionModeList(), &GeneralRow::HBORKESDUR);
-    QComboBox *udur = choiceBox("udurCombo", yesNoList(), &GeneralRow::UDUR);
+    QComboBox *udur = choiceBox("udurCombo", yesNoCodes(), &GeneralRow::UDUR);
     mail_ = lineEdit("mailEdit", 50);
     QComboBox *kef = choiceBox("kefCombo", guaranteeBaseList(), &GeneralRow::KEF);
     auto *digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
@@ -300,12 +300,12 @@ QLineEdit *GeneralDefinitionsDialog::lineEdit(const char *objectName, int maxLen
     return e;
 }
 
-QComboBox *GeneralDefinitionsDialog::choiceBox(const char *objectName, const ChoiceList &list,
+QComboBox *GeneralDefinitionsDialog::choiceBox(const char *objectName, const CodeItems &list,
                                                QString GeneralRow::*column)
 {
     auto *box = new QComboBox;
     box->setObjectName(QLatin1String(objectName));
-    box->addItems(list.items);
+    box->addItems(texts(list));
     box->setCurrentIndex(-1);
     choices_.push_back({box, list, column});
     return box;
@@ -377,9 +377,9 @@ bool GeneralDefinitionsDialog::load()
         if (c.column == &GeneralRow::MKESDUR) {
             c.list = garnishmentModeList(stored_.MKESDUR);
             c.box->clear();
-            c.box->addItems(c.list.items);
+            c.box->addItems(texts(c.list));
         }
-        c.box->setCurrentIndex(itemOf(c.list, stored_.*c.column));
+        c.box->setCurrentIndex(indexOfCode(c.list, stored_.*c.column));
     }
 
     nviyol_->setText(session_.settings.NVIYOL);
@@ -410,7 +410,7 @@ GeneralRow GeneralDefinitionsDialog::editedRow() const
         // No item chosen: the stored code stays, whatever it is.
         const int index = c.box->currentIndex();
         if (index >= 0)
-            r.*c.column = codeOf(c.list, index);
+            r.*c.column = codeAt(c.list, index);
     }
     r.MAIL = mail_->text().trimmed();
     r.SKOD = numberOf(skod_);

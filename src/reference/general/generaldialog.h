@@ -78,12 +78,12 @@ protected:
 private:
     struct Choice {
         QComboBox *box = nullptr;
-        ChoiceList list;
+        CodeItems list;
         QString GeneralRow::*column = nullptr;
     };
 
     QLineEdit *lineEdit(const char *objectName, int maxLength);
-    QComboBox *choiceBox(const char *objectName, const ChoiceList &list, QString GeneralRow::*column);
+    QComboBox *choiceBox(const char *objectName, const CodeItems &list, QString GeneralRow::*column);
     void provinceChosen();
     void districtChosen();
     void showEmblem();

@@ -239,7 +239,7 @@ void TestDefinitions::slotDialogStoresAmountOnlyForFixed()
         QCOMPARE(tutar.toDouble(), 1250.75);
     QCOMPARE(cell(QStringLiteral("SELECT DUR FROM ZERHESTUR WHERE HNO=2")).toString(), QStringLiteral("V"));
     QCOMPARE(cell(QStringLiteral("SELECT BRUTNET FROM ZERHESTUR WHERE HNO=2")).toString(), QStringLiteral("N"));
-    QCOMPARE(cell(QStringLiteral("SELECT TUR FROM ZERHESTUR WHERE HNO=2")).toString(), kindCodes().codeAt(kindCodes().items.indexOf(kind)));
+    QCOMPARE(cell(QStringLiteral("SELECT TUR FROM ZERHESTUR WHERE HNO=2")).toString(), codeAt(kindCodes(), texts(kindCodes()).indexOf(kind)));
 }
 
 void TestDefinitions::slotDialogKindSwitchEmptiesMethod()

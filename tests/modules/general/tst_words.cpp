@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <stdexcept>
 
-Q_DECLARE_METATYPE(zeran::general::ChoiceList)
+Q_DECLARE_METATYPE(zeran::CodeItems)
 
 using namespace zeran;
 using namespace zeran::general;
@@ -133,9 +133,9 @@ private slots:
 
     void choiceCodes_data()
     {
-        QTest::addColumn<ChoiceList>("list");
+        QTest::addColumn<CodeItems>("list");
         QTest::addColumn<QStringList>("codes");
-        QTest::newRow("yes/no") << yesNoList() << QStringList{"E", "H"};
+        QTest::newRow("yes/no") << yesNoCodes() << QStringList{"E", "H"};
         QTest::newRow("union deduction") << unionDeductionList() << QStringList{"0", "1", "2", "3", "4"};
         QTest::newRow("guarantee base") << guaranteeBaseList() << QStringList{"0", "1", "2", "3"};
         QTest::newRow("deduction mode") << deductionModeList() << QStringList{"O", "A"};
@@ -147,26 +147,26 @@ private slots:
     }
     void choiceCodes()
     {
-        QFETCH(ChoiceList, list);
+        QFETCH(CodeItems, list);
         QFETCH(QStringList, codes);
-        QCOMPARE(list.items.size(), codes.size());
+        QCOMPARE(list.size(), codes.size());
         for (int i = 0; i < codes.size(); ++i) {
-            QCOMPARE(codeOf(list, i), codes.at(i));
-            QCOMPARE(itemOf(list, codes.at(i)), i);
+            QCOMPARE(codeAt(list, i), codes.at(i));
+            QCOMPARE(indexOfCode(list, codes.at(i)), i);
         }
         // Nothing chosen stores nothing; an empty or unknown code shows no item.
-        QCOMPARE(codeOf(list, -1), QString());
-        QCOMPARE(codeOf(list, int(codes.size())), QString());
-        QCOMPARE(itemOf(list, QString()), -1);
-        QCOMPARE(itemOf(list, QStringLiteral("9")), -1);
-        QCOMPARE(itemOf(list, QStringLiteral("X")), -1);
+        QCOMPARE(codeAt(list, -1), QString());
+        QCOMPARE(codeAt(list, int(codes.size())), QString());
+        QCOMPARE(indexOfCode(list, QString()), -1);
+        QCOMPARE(indexOfCode(list, QStringLiteral("9")), -1);
+        QCOMPARE(indexOfCode(list, QStringLiteral("X")), -1);
     }
 
     void storedCodesWithBlanks()
     {
         // Codes read back from a padded column are still recognised.
-        QCOMPARE(itemOf(yesNoList(), QStringLiteral("H ")), 1);
-        QCOMPARE(itemOf(guaranteeBaseList(), QStringLiteral(" 2")), 2);
+        QCOMPARE(indexOfCode(yesNoCodes(), QStringLiteral("H ")), 1);
+        QCOMPARE(indexOfCode(guaranteeBaseList(), QStringLiteral(" 2")), 2);
     }
 };
 

@@ -168,14 +168,14 @@ void DefinitionsDialog::reloadDeductions()
 void DefinitionsDialog::setDeductionState(int row, const QString &code)
 {
     auto *box = new QComboBox(deductions_);
-    box->addItems(activeCodes().items);
-    box->setCurrentIndex(activeCodes().indexOf(code));
+    box->addItems(texts(activeCodes()));
+    box->setCurrentIndex(indexOfCode(activeCodes(), code));
     deductions_->setCellWidget(row, 3, box);
     connect(box, &QComboBox::activated, this, [this, box](int index) {
         // Find the box's row now: rows may have been added since it was made.
         for (int r = 0; r < deductions_->rowCount(); ++r) {
             if (deductions_->cellWidget(r, 3) == box) {
-                deductionRows_[std::size_t(r)].AKTIF = activeCodes().codeAt(index);
+                deductionRows_[std::size_t(r)].AKTIF = codeAt(activeCodes(), index);
                 saveDeductionRow(r);
                 return;
             }

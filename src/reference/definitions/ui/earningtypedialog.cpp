@@ -47,11 +47,11 @@ EarningTypeDialog::EarningTypeDialog(db::Database &db, int hno, ui::Prompter &pr
     form_->addRow(QStringLiteral("İndirim"), ind_);
 
     kind_ = new QComboBox(this);
-    kind_->addItems(kindCodes().items);
-    kind_->setCurrentIndex(kindCodes().indexOf(buffer_.TUR));
+    kind_->addItems(texts(kindCodes()));
+    kind_->setCurrentIndex(indexOfCode(kindCodes(), buffer_.TUR));
     // A new kind empties the way points are converted and shows the field of that kind.
     connect(kind_, &QComboBox::activated, this, [this](int i) {
-        buffer_.TUR = kindCodes().codeAt(i);
+        buffer_.TUR = codeAt(kindCodes(), i);
         buffer_.SEK.clear();
         sek_->setCurrentIndex(-1);
         showKindFields();
@@ -93,13 +93,13 @@ EarningTypeDialog::EarningTypeDialog(db::Database &db, int hno, ui::Prompter &pr
     showKindFields();
 }
 
-QComboBox *EarningTypeDialog::chooser(const CodeList &codes, QString EarningSlot::*column)
+QComboBox *EarningTypeDialog::chooser(const CodeItems &codes, QString EarningSlot::*column)
 {
     auto *box = new QComboBox(this);
-    box->addItems(codes.items);
-    box->setCurrentIndex(codes.indexOf(buffer_.*column));
+    box->addItems(texts(codes));
+    box->setCurrentIndex(indexOfCode(codes, buffer_.*column));
     // Only a choice of the user writes the code; setting up the dialog does not.
-    connect(box, &QComboBox::activated, this, [this, &codes, column](int i) { buffer_.*column = codes.codeAt(i); });
+    connect(box, &QComboBox::activated, this, [this, &codes, column](int i) { buffer_.*column = codeAt(codes, i); });
     return box;
 }
 

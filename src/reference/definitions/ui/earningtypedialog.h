@@ -52,7 +52,7 @@ public slots:
 
 private:
     void showKindFields();
-    QComboBox *chooser(const CodeList &codes, QString EarningSlot::*column);
+    QComboBox *chooser(const CodeItems &codes, QString EarningSlot::*column);
 
     db::Database &db_;
     ui::Prompter &prompter_;

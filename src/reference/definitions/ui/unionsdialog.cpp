@@ -64,9 +64,9 @@ UnionsDialog::UnionsDialog(db::Database &db, ui::Prompter &prompter, QWidget *pa
     ledgerCode_ = new QLineEdit(this);
     ledgerCode_->setMaxLength(26);
     base_ = new QComboBox(this);
-    base_->addItems(unionBaseCodes().items);
+    base_->addItems(texts(unionBaseCodes()));
     state_ = new QComboBox(this);
-    state_->addItems(activeCodes().items);
+    state_->addItems(texts(activeCodes()));
     form->addRow(QStringLiteral("Sendika Adı"), name_);
     form->addRow(QStringLiteral("Adresi"), address_);
     form->addRow(QStringLiteral("Kesinti Oranı"), rate_);
@@ -144,8 +144,8 @@ void UnionsDialog::showCurrent()
     rate_->setText(rateText(u.ORN));
     account_->setText(u.BHNO);
     ledgerCode_->setText(u.HKOD);
-    base_->setCurrentIndex(unionBaseCodes().indexOf(u.HTUR));
-    state_->setCurrentIndex(activeCodes().indexOf(u.HESAP));
+    base_->setCurrentIndex(indexOfCode(unionBaseCodes(), u.HTUR));
+    state_->setCurrentIndex(indexOfCode(activeCodes(), u.HESAP));
     showing_ = false;
     const bool any = row >= 0;
     for (QWidget *w : std::initializer_list<QWidget *>{name_, address_, rate_, account_, ledgerCode_, base_, state_})
@@ -163,8 +163,8 @@ Union UnionsDialog::fromFields() const
     u.ORN = rateValue(rate_->text());
     u.BHNO = account_->text().trimmed();
     u.HKOD = ledgerCode_->text().trimmed();
-    u.HTUR = unionBaseCodes().codeAt(base_->currentIndex());
-    u.HESAP = activeCodes().codeAt(state_->currentIndex());
+    u.HTUR = codeAt(unionBaseCodes(), base_->currentIndex());
+    u.HESAP = codeAt(activeCodes(), state_->currentIndex());
     return u;
 }
 
