@@ -1,40 +1,28 @@
 #include "spreadsheet.h"
 
-#include "engine_script.h"
+#include "workbook_p.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtDebug>
-
-#include <xlsxwriter.h>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <mutex>
 #include <optional>
-#include <set>
-#include <vector>
-
-#include <signal.h>
-#include <unistd.h>
 
 namespace zeran::sheet {
+
+using namespace detail;
 
 namespace {
 
@@ -46,11 +34,12 @@ constexpr double kMaxWidth = 255;
 
 // ---- Process-wide settings --------------------------------------------------------------
 
+// Set through Workbook's static setters, so they hold for every workbook of the process.
+// Guarded: a workbook may be saved on another thread than the one that set them.
 struct Settings {
     std::mutex lock;
     Workbook::Viewer viewer;
-    int startMs = 30000;
-    int operationMs = 120000;
+    EngineTimeouts timeouts{30000, 120000};
 };
 
 Settings &settings()
@@ -181,13 +170,6 @@ QString displayedNumber(const QString &decimalText, const QString &format)
     return s;
 }
 
-// Character width -> 1/100 mm, through the pixels the spreadsheet applications use for it
-// (7 px per character of the standard font, 5 px padding, 96 dpi).
-int widthToHundredthMm(double width)
-{
-    const double px = width < 1 ? std::floor(width * 12 + 0.5) : std::floor(width * 7 + 5);
-    return int(std::lround(px * 2540.0 / 96.0));
-}
 
 // ---- Replacing the destination file -----------------------------------------------------
 
@@ -206,264 +188,7 @@ Result replaceFile(const QString &produced, const QString &destination)
     return Result::success();
 }
 
-// ---- The engine session -----------------------------------------------------------------
-
-/// One headless engine process with a private profile and pipe, used by one workbook for
-/// the calls of one export (open, then save), so the engine starts once per export.
-class Engine {
-public:
-    Engine() = default;
-    Engine(const Engine &) = delete;
-    Engine &operator=(const Engine &) = delete;
-    ~Engine() { stop(); }
-
-    bool isRunning() const { return m_office && m_office->state() != QProcess::NotRunning; }
-
-    /// Runs one script call. With `terminate` the engine is told to quit afterwards and is
-    /// gone when this returns.
-    Result run(QJsonObject request, QJsonObject *response, bool terminate)
-    {
-        if (!isRunning()) {
-            if (Result r = launch(); !r.ok())
-                return r;
-        }
-        int startMs, operationMs;
-        {
-            std::lock_guard g(settings().lock);
-            startMs = settings().startMs;
-            operationMs = settings().operationMs;
-        }
-        const int connectMs = m_connected ? 10000 : startMs;
-        request.insert(u"connectTimeout", connectMs / 1000.0);
-        request.insert(u"terminate", terminate);
-
-        ++m_calls;
-        const QString requestPath = m_dir->filePath(QStringLiteral("request-%1.json").arg(m_calls));
-        const QString responsePath = m_dir->filePath(QStringLiteral("response-%1.json").arg(m_calls));
-        {
-            QFile f(requestPath);
-            if (!f.open(QIODevice::WriteOnly)
-                || f.write(QJsonDocument(request).toJson(QJsonDocument::Compact)) < 0) {
-                stop();
-                return Result::failure(QStringLiteral("Geçici dosya yazılamadı: %1").arg(requestPath));
-            }
-        }
-
-        QProcess script;
-        script.setProcessEnvironment(engineEnvironment());
-        script.setProgram(pythonProgram());
-        script.setArguments({m_scriptPath, m_pipe, requestPath, responsePath});
-        script.start();
-        if (!script.waitForStarted(10000)) {
-            stop();  // no interpreter: the engine cannot be driven
-            return Result::engineNotStarted();
-        }
-
-        QByteArray out, errors;
-        const QDeadlineTimer deadline(connectMs + operationMs + 5000);
-        bool officeGone = false;
-        while (!script.waitForFinished(100)) {
-            out += script.readAllStandardOutput();
-            errors += script.readAllStandardError();
-            if (!m_connected && out.contains("connected\n"))
-                m_connected = true;
-            // An engine that quits before it was asked to will never answer.
-            if (!officeGone && m_office->waitForFinished(0))
-                officeGone = true;
-            if ((officeGone && !(terminate && m_connected)) || deadline.hasExpired()) {
-                const bool wasConnected = m_connected;
-                script.kill();
-                script.waitForFinished(5000);
-                m_connected = false;  // busy or gone: no polite quit, stop it outright
-                stop();
-                if (!wasConnected)
-                    return Result::engineNotStarted();
-                return Result::failure(officeGone ? QStringLiteral("Hesap tablosu motoru beklenmedik biçimde kapandı")
-                                                  : QStringLiteral("Hesap tablosu motoru zamanında yanıt vermedi"));
-            }
-        }
-        out += script.readAllStandardOutput();
-        if (out.contains("connected\n"))
-            m_connected = true;
-
-        // read everything before a terminating call removes the session folder
-        errors += script.readAllStandardError();
-        QJsonObject answer;
-        if (QFile f(responsePath); f.open(QIODevice::ReadOnly))
-            answer = QJsonDocument::fromJson(f.readAll()).object();
-
-        if (terminate) {
-            if (!m_office->waitForFinished(15000))
-                qWarning("zeran::sheet: the spreadsheet engine did not quit; stopping it");
-            stop();
-        }
-
-        if (script.exitStatus() != QProcess::NormalExit) {
-            stop();
-            return Result::failure(QStringLiteral("Hesap tablosu betiği çöktü"));
-        }
-        if (script.exitCode() == 3) {
-            stop();
-            return Result::engineNotStarted();
-        }
-        if (script.exitCode() != 0 || !answer.value(u"ok").toBool()) {
-            QString why = answer.value(u"error").toString();
-            if (why.isEmpty())
-                why = QString::fromUtf8(errors.trimmed().right(2000));
-            return Result::failure(QStringLiteral("Hesap tablosu motoru hata verdi: %1").arg(why));
-        }
-        if (response)
-            *response = answer;
-        return Result::success();
-    }
-
-    /// Stops the engine (its whole process group) and removes its private folder.
-    void stop()
-    {
-        if (m_office && m_connected && m_office->state() != QProcess::NotRunning)
-            quitGracefully();
-        if (m_office) {
-            const qint64 pid = m_office->processId();
-            if (m_office->state() != QProcess::NotRunning && pid > 0) {
-                ::kill(-pid_t(pid), SIGTERM);
-                if (!m_office->waitForFinished(3000)) {
-                    ::kill(-pid_t(pid), SIGKILL);
-                    m_office->waitForFinished(3000);
-                }
-            }
-            m_office.reset();
-        }
-        m_dir.reset();
-        m_connected = false;
-    }
-
-private:
-    /// Asks a connected engine to quit, so that it removes its pipe and lock files; a
-    /// signal would leave them behind in the temporary folder.
-    void quitGracefully()
-    {
-        const QString requestPath = m_dir->filePath(QStringLiteral("quit.json"));
-        QFile f(requestPath);
-        if (!f.open(QIODevice::WriteOnly)
-            || f.write(R"({"action": "ping", "connectTimeout": 5, "terminate": true})") < 0)
-            return;
-        f.close();
-        QProcess script;
-        script.setProcessEnvironment(engineEnvironment());
-        script.start(pythonProgram(), {m_scriptPath, m_pipe, requestPath, m_dir->filePath(QStringLiteral("quit-response.json"))});
-        if (!script.waitForFinished(10000)) {
-            script.kill();
-            script.waitForFinished(3000);
-        }
-        m_office->waitForFinished(10000);
-    }
-
-    static QString officeProgram()
-    {
-        const QString configured = qEnvironmentVariable("ZERAN_SOFFICE");
-        if (!configured.isEmpty())
-            return configured;
-        const QString found = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-        return found.isEmpty() ? QStringLiteral("/usr/lib/libreoffice/program/soffice") : found;
-    }
-
-    static QString pythonProgram()
-    {
-        const QString configured = qEnvironmentVariable("ZERAN_PYTHON");
-        // Debian's interpreter: the one that has the UNO bridge (python3-uno)
-        return configured.isEmpty() ? QStringLiteral("/usr/bin/python3") : configured;
-    }
-
-    static QProcessEnvironment engineEnvironment()
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        // English locale: number format codes are passed in English notation, and the
-        // engine must read "#,##0.00" the same on every workstation.
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-        env.remove(QStringLiteral("LANGUAGE"));
-        env.insert(QStringLiteral("PYTHONIOENCODING"), QStringLiteral("utf-8"));
-        env.insert(QStringLiteral("PYTHONDONTWRITEBYTECODE"), QStringLiteral("1"));
-        return env;
-    }
-
-    Result launch()
-    {
-        stop();
-        // Without the interpreter the engine could not be driven: do not start it at all.
-        const QString python = pythonProgram();
-        const QString pythonPath = QFileInfo(python).isAbsolute() ? python : QStandardPaths::findExecutable(python);
-        if (pythonPath.isEmpty() || !QFileInfo(pythonPath).isExecutable())
-            return Result::engineNotStarted();
-        m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zeran-sheet-XXXXXX"));
-        if (!m_dir->isValid()) {
-            m_dir.reset();
-            return Result::failure(QStringLiteral("Geçici klasör oluşturulamadı"));
-        }
-        m_scriptPath = m_dir->filePath(QStringLiteral("engine.py"));
-        {
-            QFile f(m_scriptPath);
-            if (!f.open(QIODevice::WriteOnly) || f.write(detail::kEngineScript) < 0) {
-                stop();
-                return Result::failure(QStringLiteral("Geçici dosya yazılamadı: %1").arg(m_scriptPath));
-            }
-        }
-        // A pipe name and a profile of its own, so that parallel exports and a spreadsheet
-        // program the user has open never meet this engine.
-        m_pipe = QStringLiteral("zeran_sheet_%1_%2")
-                     .arg(QCoreApplication::applicationPid())
-                     .arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'));
-        const QString profile = QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("profile"))).toString();
-
-        m_office = std::make_unique<QProcess>();
-        m_office->setProcessEnvironment(engineEnvironment());
-        m_office->setStandardOutputFile(QProcess::nullDevice());
-        m_office->setStandardErrorFile(QProcess::nullDevice());
-        // Own process group: the launcher starts the engine as a child, and stop() must
-        // reach both.
-        m_office->setChildProcessModifier([] { ::setsid(); });
-        m_office->start(officeProgram(),
-                        {QStringLiteral("--headless"), QStringLiteral("--invisible"), QStringLiteral("--norestore"),
-                         QStringLiteral("--nologo"), QStringLiteral("--nodefault"),
-                         QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipe),
-                         QStringLiteral("-env:UserInstallation=%1").arg(profile)});
-        if (!m_office->waitForStarted(10000)) {
-            stop();
-            return Result::engineNotStarted();
-        }
-        return Result::success();
-    }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QProcess> m_office;
-    QString m_scriptPath;
-    QString m_pipe;
-    bool m_connected = false;
-    int m_calls = 0;
-};
-
-// ---- Workbook contents --------------------------------------------------------------------
-
-struct Cell {
-    CellValue::Kind kind = CellValue::Kind::Empty;
-    QString text;
-    QString format;  // numbers only
-};
-
-struct ColumnSetting {
-    double width = -1;  // -1: unchanged
-    bool text = false;
-};
-
-using Pos = std::pair<int, int>;  // (row, col), 1-based
-
-struct Sheet {
-    QString name;
-    QString sourceName;  // name in the opened file; empty for a sheet added here
-    std::map<Pos, Cell> cells;
-    std::set<Pos> written;  // cells to put into the file on save
-    std::map<int, ColumnSetting> columns;
-};
+// ---- Sheet names ------------------------------------------------------------------------
 
 bool validSheetNameChars(const QString &name)
 {
@@ -506,64 +231,43 @@ QString columnLetters(int column)
 
 // ---- Workbook -------------------------------------------------------------------------------
 
-struct Workbook::Private {
-    std::vector<Sheet> sheets;
-    int current = 0;  // index into sheets
-    QString sourcePath;
-    Result error;
-    std::unique_ptr<Engine> engine;
+bool Workbook::Private::fail(const QString &message)
+{
+    if (error.ok())
+        error = Result::failure(message);
+    return false;
+}
 
-    Sheet &sheet() { return sheets[size_t(current)]; }
-    const Sheet &sheet() const { return sheets[size_t(current)]; }
+bool Workbook::Private::checkCell(int row, int col)
+{
+    if (row < 1 || row > kMaxRows || col < 1 || col > kMaxCols)
+        return fail(QStringLiteral("Geçersiz hücre: satır %1, sütun %2").arg(row).arg(col));
+    return true;
+}
 
-    bool fail(const QString &message)
-    {
-        if (error.ok())
-            error = Result::failure(message);
-        return false;
-    }
+bool Workbook::Private::checkColumn(int col)
+{
+    if (col < 1 || col > kMaxCols)
+        return fail(QStringLiteral("Geçersiz sütun: %1").arg(col));
+    return true;
+}
 
-    bool checkCell(int row, int col)
-    {
-        if (row < 1 || row > kMaxRows || col < 1 || col > kMaxCols)
-            return fail(QStringLiteral("Geçersiz hücre: satır %1, sütun %2").arg(row).arg(col));
-        return true;
-    }
+bool Workbook::Private::checkNewName(const QString &name, int except)
+{
+    if (!validSheetNameChars(name))
+        return fail(QStringLiteral("Geçersiz sayfa adı: \"%1\"").arg(name));
+    for (size_t i = 0; i < sheets.size(); ++i)
+        if (int(i) != except && sheets[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return fail(QStringLiteral("Bu adda bir sayfa zaten var: %1").arg(name));
+    return true;
+}
 
-    bool checkColumn(int col)
-    {
-        if (col < 1 || col > kMaxCols)
-            return fail(QStringLiteral("Geçersiz sütun: %1").arg(col));
-        return true;
-    }
-
-    bool checkNewName(const QString &name, int except)
-    {
-        if (!validSheetNameChars(name))
-            return fail(QStringLiteral("Geçersiz sayfa adı: \"%1\"").arg(name));
-        for (size_t i = 0; i < sheets.size(); ++i)
-            if (int(i) != except && sheets[i].name.compare(name, Qt::CaseInsensitive) == 0)
-                return fail(QStringLiteral("Bu adda bir sayfa zaten var: %1").arg(name));
-        return true;
-    }
-
-    void put(int row, int col, Cell cell)
-    {
-        Sheet &s = sheet();
-        s.cells[{row, col}] = std::move(cell);
-        s.written.insert({row, col});
-    }
-
-    Engine &theEngine()
-    {
-        if (!engine)
-            engine = std::make_unique<Engine>();
-        return *engine;
-    }
-
-    Result writeXlsx(const QString &file, const QString &tmpDir) const;
-    QJsonObject storeRequest(const QString &source, const QString &target, FileFormat format) const;
-};
+void Workbook::Private::put(int row, int col, Cell cell)
+{
+    Sheet &s = sheet();
+    s.cells[{row, col}] = std::move(cell);
+    s.written.insert({row, col});
+}
 
 Workbook::Workbook() : d(std::make_unique<Private>())
 {
@@ -573,53 +277,6 @@ Workbook::Workbook() : d(std::make_unique<Private>())
 Workbook::~Workbook() = default;
 Workbook::Workbook(Workbook &&) noexcept = default;
 Workbook &Workbook::operator=(Workbook &&) noexcept = default;
-
-Result Workbook::startEngine()
-{
-    Engine &e = d->theEngine();
-    return e.run(QJsonObject{{QStringLiteral("action"), QStringLiteral("ping")}}, nullptr, false);
-}
-
-void Workbook::closeEngine()
-{
-    if (d->engine)
-        d->engine->stop();
-}
-
-Result Workbook::open(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return Result::failure(QStringLiteral("Dosya bulunamadı: %1").arg(path));
-    const QString absolute = info.absoluteFilePath();
-
-    QJsonObject answer;
-    const Result r = d->theEngine().run(QJsonObject{{QStringLiteral("action"), QStringLiteral("dump")}, {QStringLiteral("source"), absolute}}, &answer, false);
-    if (!r.ok())
-        return r;
-
-    std::vector<Sheet> sheets;
-    for (const QJsonValue &v : answer.value(u"sheets").toArray()) {
-        const QJsonObject o = v.toObject();
-        Sheet s;
-        s.name = s.sourceName = o.value(u"name").toString();
-        for (const QJsonValue &c : o.value(u"cells").toArray()) {
-            const QJsonArray a = c.toArray();
-            Cell cell;
-            cell.kind = a.at(2).toString() == u"n" ? CellValue::Kind::Number : CellValue::Kind::Text;
-            cell.text = a.at(3).toString();
-            s.cells[{a.at(0).toInt() + 1, a.at(1).toInt() + 1}] = std::move(cell);
-        }
-        sheets.push_back(std::move(s));
-    }
-    if (sheets.empty())
-        return Result::failure(QStringLiteral("Çalışma kitabında sayfa yok: %1").arg(path));
-    d->sheets = std::move(sheets);
-    d->current = 0;
-    d->sourcePath = absolute;
-    d->error = Result::success();
-    return Result::success();
-}
 
 QString Workbook::sourcePath() const { return d->sourcePath; }
 
@@ -745,100 +402,6 @@ bool Workbook::autofitColumns(const QString &range)
 
 Result Workbook::error() const { return d->error; }
 
-Result Workbook::Private::writeXlsx(const QString &file, const QString &tmpDir) const
-{
-    QByteArray tmp = QFile::encodeName(tmpDir);
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_FALSE;
-    options.tmpdir = tmp.data();
-    lxw_workbook *wb = workbook_new_opt(QFile::encodeName(file).constData(), &options);
-    if (!wb)
-        return Result::failure(QStringLiteral("Çalışma kitabı oluşturulamadı"));
-
-    lxw_format *textFormat = workbook_add_format(wb);
-    format_set_num_format(textFormat, "@");
-    std::map<QString, lxw_format *> numberFormats;
-    auto numberFormat = [&](const QString &code) -> lxw_format * {
-        if (code.isEmpty())
-            return nullptr;
-        auto it = numberFormats.find(code);
-        if (it == numberFormats.end()) {
-            lxw_format *f = workbook_add_format(wb);
-            format_set_num_format(f, code.toUtf8().constData());
-            it = numberFormats.emplace(code, f).first;
-        }
-        return it->second;
-    };
-
-    auto failed = [&](const QString &what, lxw_error e) {
-        workbook_close(wb);
-        return Result::failure(QStringLiteral("%1: %2").arg(what, QString::fromUtf8(lxw_strerror(e))));
-    };
-
-    for (const Sheet &s : sheets) {
-        lxw_worksheet *ws = workbook_add_worksheet(wb, s.name.toUtf8().constData());
-        if (!ws) {
-            workbook_close(wb);
-            return Result::failure(QStringLiteral("Sayfa eklenemedi: %1").arg(s.name));
-        }
-        for (const auto &[col, setting] : s.columns) {
-            const double width = setting.width >= 0 ? setting.width : LXW_DEF_COL_WIDTH;
-            if (lxw_error e = worksheet_set_column(ws, lxw_col_t(col - 1), lxw_col_t(col - 1), width,
-                                                   setting.text ? textFormat : nullptr))
-                return failed(QStringLiteral("Sütun ayarlanamadı"), e);
-        }
-        for (const auto &[pos, c] : s.cells) {
-            const lxw_row_t row = lxw_row_t(pos.first - 1);
-            const lxw_col_t col = lxw_col_t(pos.second - 1);
-            const auto colIt = s.columns.find(pos.second);
-            const bool textColumn = colIt != s.columns.end() && colIt->second.text;
-            lxw_error e = LXW_NO_ERROR;
-            if (c.kind == CellValue::Kind::Text) {
-                // a text column's format goes on its cells too, as typing into it would
-                e = worksheet_write_string(ws, row, col, c.text.toUtf8().constData(), textColumn ? textFormat : nullptr);
-            } else if (c.kind == CellValue::Kind::Number) {
-                // the one place the decimal text becomes a binary number: the file stores doubles
-                e = worksheet_write_number(ws, row, col, c.text.toDouble(), numberFormat(c.format));
-            }
-            if (e)
-                return failed(QStringLiteral("Hücre yazılamadı (%1%2)").arg(columnLetters(pos.second)).arg(pos.first), e);
-        }
-    }
-    if (lxw_error e = workbook_close(wb))
-        return Result::failure(QStringLiteral("Çalışma kitabı yazılamadı: %1").arg(QString::fromUtf8(lxw_strerror(e))));
-    return Result::success();
-}
-
-QJsonObject Workbook::Private::storeRequest(const QString &source, const QString &target, FileFormat format) const
-{
-    QJsonArray sheetList;
-    for (const Sheet &s : sheets) {
-        QJsonArray columns;
-        for (const auto &[col, setting] : s.columns)
-            columns.append(QJsonArray{col - 1, setting.width >= 0 ? widthToHundredthMm(setting.width) : -1, setting.text});
-        QJsonArray cells;
-        for (const Pos &pos : s.written) {
-            const Cell &c = s.cells.at(pos);
-            const QString kind = c.kind == CellValue::Kind::Text     ? QStringLiteral("t")
-                                 : c.kind == CellValue::Kind::Number ? QStringLiteral("n")
-                                                                     : QStringLiteral("e");
-            cells.append(QJsonArray{pos.first - 1, pos.second - 1, kind, c.text, c.format});
-        }
-        sheetList.append(QJsonObject{{QStringLiteral("name"), s.name},
-                                     {QStringLiteral("source"), s.sourceName},
-                                     {QStringLiteral("columns"), columns},
-                                     {QStringLiteral("cells"), cells}});
-    }
-    return QJsonObject{
-        {QStringLiteral("action"), QStringLiteral("store")},
-        {QStringLiteral("source"), source},
-        {QStringLiteral("target"), target},
-        {QStringLiteral("filter"),
-         format == FileFormat::Xls ? QStringLiteral("MS Excel 97") : QStringLiteral("Calc MS Excel 2007 XML")},
-        {QStringLiteral("sheets"), sheetList},
-    };
-}
-
 Result Workbook::save(const QString &path, FileFormat format, AfterSave after)
 {
     if (!d->error.ok())
@@ -884,7 +447,7 @@ Result Workbook::save(const QString &path, FileFormat format, AfterSave after)
                 return Result::failure(QStringLiteral("Dosya okunamadı: %1").arg(d->sourcePath));
         }
         // The engine quits after storing: each export starts and ends its own.
-        r = d->theEngine().run(d->storeRequest(source, produced, format), nullptr, true);
+        r = d->storeWithEngine(source, produced, format);
     }
     if (!r.ok())
         return r;
@@ -925,8 +488,13 @@ void Workbook::setViewer(Viewer viewer)
 void Workbook::setEngineTimeouts(int startMs, int operationMs)
 {
     std::lock_guard g(settings().lock);
-    settings().startMs = std::max(startMs, 100);
-    settings().operationMs = std::max(operationMs, 100);
+    settings().timeouts = {std::max(startMs, 100), std::max(operationMs, 100)};
+}
+
+EngineTimeouts detail::engineTimeouts()
+{
+    std::lock_guard g(settings().lock);
+    return settings().timeouts;
 }
 
 } // namespace zeran::sheet

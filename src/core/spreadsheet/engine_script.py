@@ -1,22 +1,4 @@
-#pragma once
-// The Python script that drives the headless spreadsheet engine over UNO. It is written to
-// the engine session's private folder at run time, so nothing has to be installed next to
-// the program.
-//
-// Call: python3 script.py PIPE_NAME REQUEST.json RESPONSE.json
-// Exit code 0: done (response written); 1: the operation failed (response has "error");
-// 3: no engine (UNO bridge missing, or no connection within "connectTimeout" seconds).
-//
-// Request: {"action": "ping" | "dump" | "store", "connectTimeout": s, "terminate": bool,
-//           "source": path or "", "target": path, "filter": engine filter name,
-//           "sheets": [{"name", "source", "columns": [[col, width_1/100mm or -1, text]],
-//                       "cells": [[row, col, "t"|"n"|"e", value, format]]}]}
-// Row and column numbers in the request and the response are 0-based, as in UNO.
-// Response of "dump": {"ok": true, "sheets": [{"name", "cells": [[row, col, "t"|"n", text]]}]}
 
-namespace zeran::sheet::detail {
-
-inline constexpr const char kEngineScript[] = R"PY(
 import json
 import sys
 import time
@@ -232,6 +214,3 @@ def main():
 
 
 sys.exit(main())
-)PY";
-
-} // namespace zeran::sheet::detail
