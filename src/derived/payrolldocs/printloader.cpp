@@ -1,6 +1,7 @@
 #include "printloader.h"
 
 #include "resultstore.h"
+#include "unitstore.h"
 
 #include <QHash>
 #include <QSqlQuery>
@@ -14,15 +15,12 @@ namespace zeran::payrolldocs {
 namespace {
 
 const QString kSelectSettings = QStringLiteral("SELECT KURUM,ONIZ,ASUCISTISNA,MBKOD FROM PTANIM");
-const QString kSelectUnit =
-    QStringLiteral("SELECT BKOD,BIRIM,BASLIK,TAS,TUN,SAS,SUN,IAS,IUN FROM BIRIM WHERE BKOD=:BK AND TUR='M'");
 // Table order within a number: the later row names the item, as for the run's definitions.
 const QString kSelectEarnings =
     QStringLiteral("SELECT HNO,ADI,DUR FROM ZERHESTUR WHERE HNO BETWEEN 1 AND 10 ORDER BY HNO,BKOD");
 const QString kSelectDeductions =
     QStringLiteral("SELECT HARNO,KESADI FROM ZERKES WHERE AKTIF='A' AND HARNO BETWEEN 1 AND 5 ORDER BY HARNO");
 
-const QString kSelectUnitNames = QStringLiteral("SELECT BKOD,BIRIM FROM BIRIM WHERE TUR='M'");
 const QString kSelectTitles = QStringLiteral("SELECT UKOD,UNVAN FROM UNTAN");
 const QString kSelectNames = QStringLiteral(
     "SELECT S.PKAYNO,S.ADI,S.SOYADI,S.EMSNO FROM SICIL S "
@@ -56,17 +54,17 @@ UnitInfo readUnit(db::Database &db, int bkod)
 {
     UnitInfo u;
     u.BKOD = bkod;
-    QSqlQuery q = db.exec(kSelectUnit, {{QStringLiteral("BK"), bkod}});
-    if (!q.next())
+    const std::optional<units::UnitHeader> h = units::unitHeader(db, bkod);
+    if (!h)
         return u;
-    u.BIRIM = text(q.value(1));
-    u.BASLIK = text(q.value(2));
-    u.TAS = text(q.value(3));
-    u.TUN = text(q.value(4));
-    u.SAS = text(q.value(5));
-    u.SUN = text(q.value(6));
-    u.IAS = text(q.value(7));
-    u.IUN = text(q.value(8));
+    u.BIRIM = h->BIRIM;
+    u.BASLIK = h->BASLIK;
+    u.TAS = h->signatories.TAS;
+    u.TUN = h->signatories.TUN;
+    u.SAS = h->signatories.SAS;
+    u.SUN = h->signatories.SUN;
+    u.IAS = h->signatories.IAS;
+    u.IUN = h->signatories.IUN;
     return u;
 }
 
@@ -187,7 +185,7 @@ ArchiveData loadArchive(db::Database &db, const ArchiveSelection &selection)
         while (q.next())
             people.insert(q.value(0).toInt(), personOf(q));
     }
-    const QHash<int, QString> units = readPairs(db, kSelectUnitNames);
+    const QHash<int, QString> units = units::unitNames(db);
     const QHash<int, QString> titles = readPairs(db, kSelectTitles);
     QHash<int, std::map<int, Money>> bases;
     {
@@ -244,7 +242,7 @@ std::optional<ArchivePayslipData> loadArchivePayslip(db::Database &db, const res
             a.EMSNO = p.EMSNO;
         }
     }
-    const QHash<int, QString> units = readPairs(db, kSelectUnitNames);
+    const QHash<int, QString> units = units::unitNames(db);
     a.BIRIM = units.value(bkod);
     if (a.snapshot)
         a.GOREV = readPairs(db, kSelectTitles).value(a.snapshot->UKOD);

@@ -4,6 +4,7 @@
 #include "calendar.h"
 #include "resultstore.h"
 #include "stages.h"
+#include "unitstore.h"
 #include "writtenrow.h"
 
 #include <exception>
@@ -19,11 +20,6 @@ const QString kLastMonth = QStringLiteral("SELECT MAX(AY) FROM ZERMAAS WHERE YIL
 const QString kJournal = QStringLiteral(
     "SELECT FIRST 1 YEVNO FROM ZERMAAS WHERE YIL=:YIL AND AY=:AY AND TUR='1' AND YEVNO IS NOT NULL AND YEVNO<>0");
 const QString kUnitCondition = QStringLiteral(" AND BKOD=:BKOD");
-// Locking the unit rows makes two makers of the same unit take turns: the second waits for
-// the first to end and then gets an update conflict instead of writing beside it. An UPDATE
-// takes the lock when it runs; a "SELECT ... WITH LOCK" would lock only the rows fetched, and
-// the driver does not fetch from a statement it does not classify as a plain select.
-const QString kLockUnits = QStringLiteral("UPDATE BIRIM SET BKOD=BKOD WHERE TUR='M'%1");
 const QString kAuditSection = QStringLiteral("ZER-MAAŞ");
 
 /// What the checks saw; compared again under the lock.
@@ -141,10 +137,9 @@ MakeResult make(db::Database &db, WorkingContext &ctx, const MakeRequest &reques
         const std::optional<int> unit = sel.unit ? std::optional<int>(sel.unit) : std::nullopt;
         {
             db::Transaction tx(db);
-            QVariantMap lockBinds;
-            if (unit)
-                lockBinds.insert(QStringLiteral("BKOD"), *unit);
-            db.exec(kLockUnits.arg(unit ? kUnitCondition : QString()), lockBinds);
+            // Two makers of the same unit take turns: the second waits for the first to end
+            // and then gets an update conflict instead of writing beside it.
+            units::lockUnits(db, unit);
             if (readState(db, period.YIL, period.AY, sel.unit) != seen) {
                 tx.rollback();
                 return stop(Outcome::Refused, QString::fromUtf8(kChangedMeanwhile), questions);

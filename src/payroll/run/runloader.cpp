@@ -5,6 +5,7 @@
 #include "paidsums.h"
 #include "periodrows.h"
 #include "stages.h"
+#include "unitstore.h"
 
 #include <QHash>
 #include <QSqlQuery>
@@ -41,8 +42,6 @@ const QString kSelectPayRecords = QStringLiteral(
 // The order is read apart: sorting the wide rows costs more than the rest of the read. By
 // "Kodu" it takes the units' order by name (the database's Turkish collation) and sorts the
 // numbers here; the other orders sort the keys alone in the database.
-const QString kSelectUnitOrder =
-    QStringLiteral("SELECT BKOD FROM BIRIM WHERE TUR='M' AND MTUR='N' AND AKTIF='A' ORDER BY BIRIM,BKOD");
 const QString kSelectOrder = QStringLiteral("SELECT B.PKAYNO,B.BKOD,B.PKOD ");
 const QString kSelectionFrom = QStringLiteral(
     "FROM ZERBORBIL B "
@@ -179,9 +178,8 @@ std::vector<RunPerson> readPayRecords(const db::Database &db, const RunSelection
     QHash<int, int> unitRank;            // by "Kodu"
     QHash<RecordKey, qsizetype> position;  // by the other orders
     if (s.order == RunOrder::Code) {
-        QSqlQuery units = db.exec(kSelectUnitOrder);
-        while (units.next())
-            unitRank.insert(units.value(0).toInt(), int(unitRank.size()));
+        for (const units::UnitName &u : units::units(db, units::UnitFilter::ActiveSalary))
+            unitRank.insert(u.BKOD, int(unitRank.size()));
     } else {
         QSqlQuery keys = db.exec(kSelectOrder + kSelectionFrom + where +
                                      (s.order == RunOrder::Registry ? kOrderByRegistry : kOrderByName),

@@ -1,5 +1,7 @@
 #include "payrecordfields.h"
 
+#include "payrecords.h"
+
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
@@ -15,7 +17,6 @@ namespace {
 const QString kSelect = QStringLiteral("SELECT %1,BR.BIRIM FROM ZERBORBIL B "
                                        "LEFT JOIN BIRIM BR ON BR.BKOD=B.BKOD AND BR.TUR='M' "
                                        "WHERE B.PKAYNO=:PK AND B.BKOD=:BK AND B.PKOD=:PKOD");
-const QString kUpdate = QStringLiteral("UPDATE ZERBORBIL SET %1 WHERE PKAYNO=:PK AND BKOD=:BK AND PKOD=:PKOD");
 
 using T = ColumnType;
 
@@ -224,17 +225,14 @@ void savePayRecordFields(db::Database &db, const PayRecordFields &original, cons
     const std::vector<const Column *> changed = edited.changedFrom(original);
     if (changed.empty())
         return;
-    QStringList sets;
-    QVariantMap binds = keyBinds(original.key);
+    QVector<std::pair<QString, QVariant>> values;
     for (const Column *c : changed) {
         const QString name = QLatin1String(c->name);
-        // Value parameters are prefixed so that no column name meets a key parameter.
-        sets << QStringLiteral("%1=:V_%1").arg(name);
-        binds.insert(QStringLiteral("V_") + name, toBound(c->type, edited.value(name)));
+        values.push_back({name, toBound(c->type, edited.value(name))});
     }
     db::Transaction tx(db);
-    QSqlQuery q = db.exec(kUpdate.arg(sets.join(QLatin1Char(','))), binds);
-    if (q.numRowsAffected() == 0)
+    const RecordKey &k = original.key;
+    if (personnel::updatePayRecordColumns(db, {k.PKAYNO, k.BKOD, k.PKOD}, values) == 0)
         throw db::DbError(db::DbError::Kind::Sql, QString::fromUtf8(kRecordGone));
     tx.commit();
 }

@@ -1,19 +1,15 @@
 #include "screendata.h"
 
 #include "audit.h"
+#include "payrecords.h"
 
 #include <QSqlQuery>
 
 namespace zeran::payrollscreen {
 
 namespace {
-const QString kUnits = QStringLiteral(
-    "SELECT BKOD,BIRIM FROM BIRIM WHERE TUR='M' AND MTUR='N' AND AKTIF='A' ORDER BY BIRIM,BKOD");
-const QString kSignatories =
-    QStringLiteral("SELECT TAS,TUN,SAS,SUN,IAS,IUN FROM BIRIM WHERE BKOD=:BK AND TUR='M'");
 const QString kMarital = QStringLiteral("SELECT KY,ACIK FROM TNM WHERE TUR=2 ORDER BY TKOD");
 const QString kPensionCompanies = QStringLiteral("SELECT FKOD,FIRMA FROM BESFIRMA ORDER BY FKOD");
-const QString kDelete = QStringLiteral("DELETE FROM ZERBORBIL WHERE PKAYNO=:PK AND BKOD=:BK AND PKOD=:PKOD");
 
 QString text(const QVariant &v)
 {
@@ -24,25 +20,15 @@ QString text(const QVariant &v)
 std::vector<UnitItem> salaryUnits(db::Database &db)
 {
     std::vector<UnitItem> out;
-    QSqlQuery q = db.exec(kUnits);
-    while (q.next())
-        out.push_back({q.value(0).toInt(), text(q.value(1))});
+    for (const units::UnitName &u : units::units(db, units::UnitFilter::ActiveSalary))
+        out.push_back({u.BKOD, u.BIRIM});
     return out;
 }
 
 Signatories readSignatories(db::Database &db, int bkod)
 {
-    QSqlQuery q = db.exec(kSignatories, {{QStringLiteral("BK"), bkod}});
-    Signatories s;
-    if (q.next()) {
-        s.TAS = text(q.value(0));
-        s.TUN = text(q.value(1));
-        s.SAS = text(q.value(2));
-        s.SUN = text(q.value(3));
-        s.IAS = text(q.value(4));
-        s.IUN = text(q.value(5));
-    }
-    return s;
+    const std::optional<units::UnitHeader> h = units::unitHeader(db, bkod);
+    return h ? h->signatories : Signatories{};
 }
 
 personnel::LookupList maritalStatuses(db::Database &db)
@@ -72,10 +58,7 @@ bool deletePayRecord(db::Database &db, WorkingContext &ctx, const RecordKey &key
                      int month)
 {
     db::Transaction tx(db);
-    QSqlQuery q = db.exec(kDelete, {{QStringLiteral("PK"), key.PKAYNO},
-                                    {QStringLiteral("BK"), key.BKOD},
-                                    {QStringLiteral("PKOD"), key.PKOD}});
-    if (q.numRowsAffected() == 0)
+    if (personnel::deletePayRecordRow(db, {key.PKAYNO, key.BKOD, key.PKOD}) == 0)
         return false;
     try {
         audit::write(db, ctx,

@@ -6,6 +6,7 @@
 #include "database.h"
 #include "lookups.h"
 #include "payrecordfields.h"
+#include "unitstore.h"
 
 #include <QString>
 
@@ -23,12 +24,7 @@ struct UnitItem {
 std::vector<UnitItem> salaryUnits(db::Database &db);
 
 /// The unit's three signatories as the payroll prints use them.
-struct Signatories {
-    QString TAS, TUN;  ///< "Düzenleyen"
-    QString SAS, SUN;  ///< "Muhasebe Yetkilisi"
-    QString IAS, IUN;  ///< "Harcama Yetkilisi"
-    friend bool operator==(const Signatories &, const Signatories &) = default;
-};
+using Signatories = units::Signatories;
 /// Empty texts when the unit does not exist.
 Signatories readSignatories(db::Database &db, int bkod);
 

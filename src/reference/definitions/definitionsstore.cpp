@@ -1,5 +1,7 @@
 #include "definitionsstore.h"
 
+#include "payrecords.h"
+
 namespace zeran::definitions {
 
 namespace {
@@ -33,10 +35,6 @@ const QString kSeyyanenCount =
 const QString kSeyyanenSlot = QStringLiteral(
     "UPDATE ZERHESTUR SET ADI=:X0,DUR=:X2,GV=:GV,DV=:DV,EMK=:SIG,IND=:IND,TUR=:TUR,BRUTNET=:BNET,TUTAR=:TUT "
     "WHERE HNO=:HN");
-// The slot's flag column is named by its number (checked to be 1–10, never typed text).
-const QString kSeyyanenFlags = QStringLiteral(
-    "UPDATE ZERBORBIL B SET KAZS%1='E' WHERE EXISTS "
-    "(SELECT 1 FROM BIRIM U WHERE U.BKOD=B.BKOD AND U.TUR='M' AND U.MTUR='N')");
 // One pass over the year's results for all ten slots.
 const QString kSlotsUsed = QStringLiteral("SELECT %1 FROM ZERMAAS B WHERE B.YIL=:YL");
 
@@ -249,8 +247,7 @@ int applySeyyanen(db::Database &db, int hno)
                             {QStringLiteral("BNET"), s.BRUTNET},
                             {QStringLiteral("TUT"), s.TUTAR->toDouble()},
                             {QStringLiteral("HN"), hno}});
-    QSqlQuery q = db.exec(kSeyyanenFlags.arg(hno));
-    const int flagged = q.numRowsAffected();
+    const int flagged = personnel::markFixedItemOnSalaryRecords(db, hno);
     tx.commit();
     return flagged;
 }

@@ -1,5 +1,7 @@
 #include "generaldata.h"
 
+#include "unitstore.h"
+
 #include <QSqlRecord>
 
 namespace zeran::general {
@@ -24,7 +26,6 @@ const QString kDistrictNameSql = QStringLiteral("SELECT ILCE FROM ILCE WHERE ILC
 const QString kAddDistrictSql = QStringLiteral("INSERT INTO ILCE (ILCEKOD,ILKOD,ILCE) VALUES (:KOD,:IK,:AD)");
 const QString kRenameDistrictSql = QStringLiteral("UPDATE ILCE SET ILCE=:AD WHERE ILCEKOD=:KOD");
 constexpr int kDistrictNameLength = 20;  // ILCE.ILCE
-const QString kUnitsSql = QStringLiteral("SELECT BKOD,BIRIM FROM BIRIM WHERE TUR='M' ORDER BY BIRIM");
 
 QString text(const QVariant &v)
 {
@@ -185,9 +186,8 @@ QVector<District> readDistricts(db::Database &db, int ilkod)
 QVector<UnitName> readUnits(db::Database &db)
 {
     QVector<UnitName> out;
-    QSqlQuery q = db.exec(kUnitsSql);
-    while (q.next())
-        out.push_back({q.value(0).toInt(), q.value(1).toString().trimmed()});
+    for (const units::UnitName &u : units::units(db, units::UnitFilter::All))
+        out.push_back({u.BKOD, u.BIRIM});
     return out;
 }
 

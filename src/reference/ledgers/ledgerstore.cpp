@@ -1,5 +1,7 @@
 #include "ledgerstore.h"
 
+#include "payrecords.h"
+
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -20,8 +22,6 @@ const QString kChildUpdateSql = QStringLiteral(
 const QString kRecordCountsSql = QStringLiteral("SELECT COC1,COC2 FROM ZERBORBIL WHERE PKAYNO=:PK");
 const QString kRecordCountsInUnitSql =
     QStringLiteral("SELECT COC1,COC2 FROM ZERBORBIL WHERE PKAYNO=:PK AND BKOD=:BK");
-const QString kStoreCountsSql =
-    QStringLiteral("UPDATE ZERBORBIL SET COC1=:CC1,COC2=:CC2,DIGCOC=:DC WHERE PKAYNO=:PK");
 
 /// The statements of one debt ledger; the two tables have the same columns.
 struct DebtSql {
@@ -153,11 +153,7 @@ QList<RecordCounts> readRecordCounts(const db::Database &db, int pkayno, std::op
 int storeRecordCounts(db::Database &db, int pkayno, const ChildCounts &counts)
 {
     db::Transaction t(db);
-    QSqlQuery q = db.exec(kStoreCountsSql, {{QStringLiteral("CC1"), counts.young},
-                                            {QStringLiteral("CC2"), counts.older},
-                                            {QStringLiteral("DC"), counts.total()},
-                                            {QStringLiteral("PK"), pkayno}});
-    const int n = q.numRowsAffected();
+    const int n = personnel::storeChildCounts(db, pkayno, counts.young, counts.older, counts.total());
     t.commit();
     return n;
 }

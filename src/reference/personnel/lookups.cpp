@@ -1,5 +1,7 @@
 #include "lookups.h"
 
+#include "unitstore.h"
+
 namespace zeran::personnel {
 
 namespace {
@@ -11,9 +13,6 @@ const QString kTitles = QStringLiteral("SELECT UKOD,UNVAN FROM UNTAN ORDER BY UN
 const QString kUnions = QStringLiteral("SELECT SENKOD,SENDIKA FROM SENDIKA WHERE TUR='M' ORDER BY SENKOD");
 const QString kClasses = QStringLiteral("SELECT SNFKOD,SINIF FROM HIZSNF ORDER BY SNFKOD");
 const QString kSubclasses = QStringLiteral("SELECT ALTKOD,ACIK FROM HIZSNF1 WHERE SNFKOD=:SK ORDER BY ALTKOD");
-const QString kActiveUnits = QStringLiteral("SELECT BKOD,BIRIM FROM BIRIM WHERE TUR='M' AND AKTIF='A' ORDER BY BIRIM");
-const QString kAllUnits = QStringLiteral("SELECT BKOD,BIRIM FROM BIRIM WHERE TUR='M' ORDER BY BIRIM");
-const QString kUnitName = QStringLiteral("SELECT BIRIM FROM BIRIM WHERE BKOD=:BK AND TUR='M'");
 
 // Numbers stay numbers; text codes (CHAR columns come back padded) are trimmed.
 LookupList read(db::Database &db, const QString &sql, const QVariantMap &binds = {}, bool textCode = false)
@@ -39,12 +38,22 @@ LookupList serviceSubclasses(db::Database &db, int snfkod)
 {
     return read(db, kSubclasses, {{QStringLiteral("SK"), snfkod}}, true);
 }
-LookupList activeUnits(db::Database &db) { return read(db, kActiveUnits); }
-LookupList allUnits(db::Database &db) { return read(db, kAllUnits); }
+namespace {
+LookupList unitList(db::Database &db, units::UnitFilter filter)
+{
+    LookupList list;
+    for (const units::UnitName &u : units::units(db, filter))
+        list.push_back({u.BKOD, u.BIRIM});
+    return list;
+}
+}  // namespace
+
+LookupList activeUnits(db::Database &db) { return unitList(db, units::UnitFilter::Active); }
+LookupList allUnits(db::Database &db) { return unitList(db, units::UnitFilter::All); }
 
 QString unitName(db::Database &db, int bkod)
 {
-    return db.scalar(kUnitName, {{QStringLiteral("BK"), bkod}}).toString().trimmed();
+    return units::unitName(db, bkod);
 }
 
 }  // namespace zeran::personnel

@@ -1,5 +1,8 @@
 #include "payrecords.h"
 
+#include <QRegularExpression>
+#include <QSqlQuery>
+
 #include <stdexcept>
 
 namespace zeran::personnel {
@@ -203,6 +206,61 @@ void writeQuickEntryChanges(db::Database &db, const QVector<QuickEntryChange> &c
                  {QStringLiteral("PKOD"), c.key.PKOD}});
     }
     t.commit();
+}
+
+namespace {
+const QString kUpdateColumns = QStringLiteral("UPDATE ZERBORBIL SET %1 WHERE PKAYNO=:PK AND BKOD=:BK AND PKOD=:PKOD");
+const QString kDeleteRecord = QStringLiteral("DELETE FROM ZERBORBIL WHERE PKAYNO=:PK AND BKOD=:BK AND PKOD=:PKOD");
+const QString kStoreChildCounts =
+    QStringLiteral("UPDATE ZERBORBIL SET COC1=:CC1,COC2=:CC2,DIGCOC=:DC WHERE PKAYNO=:PK");
+const QString kMarkFixedItem = QStringLiteral(
+    "UPDATE ZERBORBIL B SET KAZS%1='E' WHERE EXISTS "
+    "(SELECT 1 FROM BIRIM U WHERE U.BKOD=B.BKOD AND U.TUR='M' AND U.MTUR='N')");
+
+QVariantMap keyBinds(const PayRecordKey &key)
+{
+    return {{QStringLiteral("PK"), key.PKAYNO}, {QStringLiteral("BK"), key.BKOD}, {QStringLiteral("PKOD"), key.PKOD}};
+}
+}  // namespace
+
+int updatePayRecordColumns(db::Database &db, const PayRecordKey &key,
+                           const QVector<std::pair<QString, QVariant>> &values)
+{
+    if (values.isEmpty())
+        return 0;
+    static const QRegularExpression columnName(QStringLiteral("^[A-Z][A-Z0-9_]*$"));
+    QStringList sets;
+    QVariantMap binds = keyBinds(key);
+    for (const auto &[name, value] : values) {
+        if (!columnName.match(name).hasMatch())
+            throw std::invalid_argument("not a column name: " + name.toStdString());
+        // Value parameters are prefixed so that no column name meets a key parameter.
+        sets << QStringLiteral("%1=:V_%1").arg(name);
+        binds.insert(QStringLiteral("V_") + name, value);
+    }
+    return db.exec(kUpdateColumns.arg(sets.join(QLatin1Char(','))), binds).numRowsAffected();
+}
+
+int deletePayRecordRow(db::Database &db, const PayRecordKey &key)
+{
+    return db.exec(kDeleteRecord, keyBinds(key)).numRowsAffected();
+}
+
+int storeChildCounts(db::Database &db, int pkayno, int coc1, int coc2, int digcoc)
+{
+    return db.exec(kStoreChildCounts, {{QStringLiteral("PK"), pkayno},
+                                {QStringLiteral("CC1"), coc1},
+                                {QStringLiteral("CC2"), coc2},
+                                {QStringLiteral("DC"), digcoc}})
+        .numRowsAffected();
+}
+
+int markFixedItemOnSalaryRecords(db::Database &db, int slot)
+{
+    // The flag column is named by the slot's number: only 1-10, never typed text.
+    if (slot < 1 || slot > 10)
+        throw std::invalid_argument("extra item slot out of 1-10");
+    return db.exec(kMarkFixedItem.arg(slot)).numRowsAffected();
 }
 
 }  // namespace zeran::personnel

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVector>
 #include <optional>
+#include <utility>
 
 namespace zeran::personnel {
 
@@ -98,5 +99,22 @@ struct QuickEntryChange {
 /// written. Throws db::DbError (nothing is stored then) and std::invalid_argument for a
 /// column the grid does not edit.
 void writeQuickEntryChanges(db::Database &db, const QVector<QuickEntryChange> &changes);
+
+// ---- Writes of other screens -----------------------------------------------------------
+// Every change of a pay-record row goes through here, so the table has one owner.
+
+/// Writes `values` (column name, bound value) into one pay record, in the caller's unit of
+/// work when there is one. Column names are the caller's own constants (checked to be plain
+/// column names, never typed text). Returns the rows changed: 0 when the record is gone.
+int updatePayRecordColumns(db::Database &db, const PayRecordKey &key,
+                           const QVector<std::pair<QString, QVariant>> &values);
+/// Deletes one pay record; returns the rows deleted (0 when it was already gone).
+int deletePayRecordRow(db::Database &db, const PayRecordKey &key);
+/// The child counts of every pay record of a person, as the children ledger keeps them;
+/// returns the pay records changed.
+int storeChildCounts(db::Database &db, int pkayno, int coc1, int coc2, int digcoc);
+/// Marks the fixed extra item `slot` (1–10) as paid on every pay record of a salary unit;
+/// returns the pay records changed.
+int markFixedItemOnSalaryRecords(db::Database &db, int slot);
 
 }  // namespace zeran::personnel
