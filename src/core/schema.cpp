@@ -1,6 +1,7 @@
 #include "schema.h"
 
 #include "clock.h"
+#include "settingsrow.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -108,7 +109,7 @@ void createAccountingDatabase(const db::ConnectParams &params)
 
 QString readVersionText(db::Database &db)
 {
-    return db.scalar(QStringLiteral("SELECT VER FROM PTANIM")).toString().trimmed();
+    return settingsrow::versionText(db);
 }
 
 QStringList upgrade25001Statements()

@@ -3,6 +3,7 @@
 #include "calendar.h"
 #include "clock.h"
 #include "schema.h"
+#include "settingsrow.h"
 
 #include <QSqlRecord>
 
@@ -137,10 +138,7 @@ void Session::activateContext(const QDate &today)
 
 void Session::tanimoku()
 {
-    QSqlQuery q = main_->exec(QStringLiteral("SELECT * FROM PTANIM"));
-    if (!q.next())
-        throw db::DbError(db::DbError::Kind::Sql, QStringLiteral("PTANIM kaydı bulunamadı"));
-    const QSqlRecord r = q.record();
+    const QSqlRecord r = settingsrow::read(*main_);
     auto v = [&](const char *c) { return r.value(QLatin1String(c)); };
     ctx.CYIL = v("CYIL").toString().trimmed();
     ctx.KURUM = v("KURUM").toString().trimmed();

@@ -5,17 +5,12 @@
 namespace zeran::ui {
 
 namespace {
-const QString kUsersSql = QStringLiteral("SELECT USR,HNO,PSSWD,ACIK FROM USERS WHERE OZEL<>:OZ");
 constexpr int kLastAttempt = 4;
 }  // namespace
 
 QVector<LoginUser> loadLoginUsers(db::Database &db)
 {
-    QVector<LoginUser> users;
-    QSqlQuery q = db.exec(kUsersSql, {{QStringLiteral("OZ"), QStringLiteral("2")}});
-    while (q.next())
-        users.push_back({q.value(0).toString(), q.value(1).toInt(), q.value(2).toString(), q.value(3).toString().trimmed()});
-    return users;
+    return users::loginUsers(db);
 }
 
 LoginAttempts::Outcome LoginAttempts::tamam(const QString &name, const QString &password)

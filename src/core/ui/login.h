@@ -2,24 +2,17 @@
 // The login rules, apart from the dialog: four attempts, an exact (case-sensitive) name, the
 // password compared as typed, hidden users (OZEL "2") never offered.
 
+#include "userstore.h"
+
 #include <QString>
 #include <QVector>
-
-namespace zeran::db {
-class Database;
-}
 
 namespace zeran::ui {
 
 inline constexpr const char *kUnknownUserMessage = " KULLANICI ADI HATALI";
 inline constexpr const char *kWrongPasswordMessage = " YANLIŞ ŞİFRE ";
 
-struct LoginUser {
-    QString USR;
-    int HNO = 0;
-    QString PSSWD;
-    QString ACIK;
-};
+using LoginUser = users::LoginUser;
 
 /// The users who may log in (hidden users left out); throws db::DbError.
 QVector<LoginUser> loadLoginUsers(db::Database &db);

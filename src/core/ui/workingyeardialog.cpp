@@ -1,8 +1,9 @@
 #include "workingyeardialog.h"
 
 #include "prompter.h"
-#include "setupdialog.h"
 #include "session.h"
+#include "settingsrow.h"
+#include "setupdialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -14,23 +15,17 @@
 namespace zeran::ui {
 
 namespace {
-const QString kReadSql = QStringLiteral("SELECT CYIL,KURUM FROM PTANIM");
-const QString kStoreSql = QStringLiteral("UPDATE PTANIM SET CYIL=:CY");
 }  // namespace
 
 YearRow readYearRow(db::Database &db)
 {
-    QSqlQuery q = db.exec(kReadSql);
-    if (!q.next())
-        throw db::DbError(db::DbError::Kind::Sql, QStringLiteral("PTANIM kaydı bulunamadı"));
-    return {q.value(0).toString().trimmed(), q.value(1).toString().trimmed()};
+    const settingsrow::WorkingYear w = settingsrow::readWorkingYear(db);
+    return {w.CYIL, w.KURUM};
 }
 
 void storeWorkingYear(db::Database &db, const QString &cyil)
 {
-    db::Transaction t(db);
-    db.exec(kStoreSql, {{QStringLiteral("CY"), cyil}});
-    t.commit();
+    settingsrow::storeWorkingYear(db, cyil);
 }
 
 QString donForPeriodIndex(int index)

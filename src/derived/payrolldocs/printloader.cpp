@@ -1,10 +1,12 @@
 #include "printloader.h"
 
 #include "resultstore.h"
+#include "settingsrow.h"
 #include "unitstore.h"
 
 #include <QHash>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <algorithm>
 #include <map>
@@ -14,7 +16,6 @@ namespace zeran::payrolldocs {
 
 namespace {
 
-const QString kSelectSettings = QStringLiteral("SELECT KURUM,ONIZ,ASUCISTISNA,MBKOD FROM PTANIM");
 // Table order within a number: the later row names the item, as for the run's definitions.
 const QString kSelectEarnings =
     QStringLiteral("SELECT HNO,ADI,DUR FROM ZERHESTUR WHERE HNO BETWEEN 1 AND 10 ORDER BY HNO,BKOD");
@@ -128,13 +129,11 @@ PrintContext loadPrintContext(db::Database &db, int unit)
     db::Transaction tx(db);
     PrintContext c;
     {
-        QSqlQuery q = db.exec(kSelectSettings);
-        if (!q.next())
-            throw db::DbError(db::DbError::Kind::Sql, QStringLiteral("PTANIM kaydı bulunamadı"));
-        c.KURUM = text(q.value(0));
-        c.ONIZ = text(q.value(1));
-        c.ASUCISTISNA = text(q.value(2));
-        c.MBKOD = q.value(3).toInt();
+        const QSqlRecord r = settingsrow::read(db);
+        c.KURUM = text(r.value(QStringLiteral("KURUM")));
+        c.ONIZ = text(r.value(QStringLiteral("ONIZ")));
+        c.ASUCISTISNA = text(r.value(QStringLiteral("ASUCISTISNA")));
+        c.MBKOD = r.value(QStringLiteral("MBKOD")).toInt();
     }
     c.unit = readUnit(db, unit != 0 ? unit : c.MBKOD);
     {

@@ -4,6 +4,7 @@
 #include "oranlar.h"
 #include "paidsums.h"
 #include "periodrows.h"
+#include "settingsrow.h"
 #include "stages.h"
 #include "unitstore.h"
 
@@ -22,8 +23,6 @@ namespace {
 
 // ---- Statements. Composed only of the fixed parts below; every value is bound. ----------
 
-const QString kSelectSettings = QStringLiteral(
-    "SELECT CYIL,ASUCISTISNA,MKESDUR,HBORKESDUR,KEF,SEN,YEMEKGV,YEMEKGSS,PEKFARK FROM PTANIM");
 
 const QString kSelectDeductions =
     QStringLiteral("SELECT HARNO,KESADI FROM ZERKES WHERE AKTIF='A' AND HARNO BETWEEN 1 AND 5 ORDER BY HARNO");
@@ -372,19 +371,18 @@ RunPeriod RunPeriod::of(const QString &workingYear, const QDate &today)
 
 InstallationSettings readInstallationSettings(const db::Database &db)
 {
-    QSqlQuery q = db.exec(kSelectSettings);
-    if (!q.next())
-        throw db::DbError(db::DbError::Kind::Sql, QStringLiteral("PTANIM kaydı bulunamadı"));
+    const QSqlRecord r = settingsrow::read(db);
+    const auto v = [&](const char *column) { return r.value(QLatin1String(column)); };
     InstallationSettings s;
-    s.CYIL = q.value(0).toString().trimmed();
-    s.engine.ASUCISTISNA = code(q.value(1));
-    s.engine.MKESDUR = code(q.value(2));
-    s.engine.HBORKESDUR = code(q.value(3));
-    s.engine.KEF = code(q.value(4));
-    s.engine.SEN = code(q.value(5));
-    s.engine.YEMEKGV = q.value(6).toBool();
-    s.engine.YEMEKGSS = q.value(7).toBool();
-    s.engine.PEKFARK = q.value(8).toBool();
+    s.CYIL = v("CYIL").toString().trimmed();
+    s.engine.ASUCISTISNA = code(v("ASUCISTISNA"));
+    s.engine.MKESDUR = code(v("MKESDUR"));
+    s.engine.HBORKESDUR = code(v("HBORKESDUR"));
+    s.engine.KEF = code(v("KEF"));
+    s.engine.SEN = code(v("SEN"));
+    s.engine.YEMEKGV = v("YEMEKGV").toBool();
+    s.engine.YEMEKGSS = v("YEMEKGSS").toBool();
+    s.engine.PEKFARK = v("PEKFARK").toBool();
     return s;
 }
 

@@ -1,5 +1,6 @@
 #include "generaldata.h"
 
+#include "settingsrow.h"
 #include "unitstore.h"
 
 #include <QSqlRecord>
@@ -7,18 +8,6 @@
 namespace zeran::general {
 
 namespace {
-
-const QString kReadRowSql = QStringLiteral(
-    "SELECT VER,KURUM,ILKOD,ILCEKOD,CYIL,FORM,BORTEK,OTOODE,SEN,ONIZ,MKESDUR,HBORKESDUR,UDUR,MAIL,KEF,SKOD,SADI,"
-    "ISSN,MBKOD,MODEMEBKOD,MBORTUR,MHOST,MUHYOL,NUFUS,SBKOD,KHESNO,KMUSNO,BMAIL,TTBA,TTSA,BDTUR,PEKFARK,YEMEKGV,"
-    "YEMEKGSS,LOGO,NVIUSR,NVIPSWD FROM PTANIM");
-
-const QString kStoreRowSql = QStringLiteral(
-    "UPDATE PTANIM SET KURUM=:KURUM,ILKOD=:ILKOD,ILCEKOD=:ILCEKOD,CYIL=:CYIL,FORM=:FORM,BORTEK=:BORTEK,"
-    "OTOODE=:OTOODE,SEN=:SEN,ONIZ=:ONIZ,MKESDUR=:MKESDUR,HBORKESDUR=:HBORKESDUR,UDUR=:UDUR,MAIL=:MAIL,KEF=:KEF,"
-    "SKOD=:SKOD,SADI=:SADI,ISSN=:ISSN,MBKOD=:MBKOD,MODEMEBKOD=:MODEMEBKOD,MBORTUR=:MBORTUR,MHOST=:MHOST,"
-    "MUHYOL=:MUHYOL,NUFUS=:NUFUS,SBKOD=:SBKOD,KHESNO=:KHESNO,KMUSNO=:KMUSNO,BMAIL=:BMAIL,TTBA=:TTBA,TTSA=:TTSA,"
-    "BDTUR=:BDTUR,PEKFARK=:PEKFARK,YEMEKGV=:YEMEKGV,YEMEKGSS=:YEMEKGSS,LOGO=:LOGO,NVIUSR=:NVIUSR,NVIPSWD=:NVIPSWD");
 
 const QString kProvincesSql = QStringLiteral("SELECT ILKOD,ILADI FROM IL ORDER BY ILADI");
 const QString kDistrictsSql = QStringLiteral("SELECT ILCEKOD,ILCE FROM ILCE WHERE ILKOD=:IK ORDER BY ILCE");
@@ -72,10 +61,7 @@ QVariant bindBytes(const QByteArray &b)
 
 GeneralRow readGeneralRow(db::Database &db)
 {
-    QSqlQuery q = db.exec(kReadRowSql);
-    if (!q.next())
-        throw db::DbError(db::DbError::Kind::Sql, QStringLiteral("PTANIM kaydı bulunamadı"));
-    const QSqlRecord rec = q.record();
+    const QSqlRecord rec = settingsrow::read(db);
     auto v = [&](const char *c) { return rec.value(QLatin1String(c)); };
     GeneralRow r;
     r.VER = text(v("VER"));
@@ -120,7 +106,7 @@ GeneralRow readGeneralRow(db::Database &db)
 
 void storeGeneralRow(db::Database &db, const GeneralRow &r)
 {
-    const QVariantMap binds = {
+    const QVector<std::pair<QString, QVariant>> values = {
         {QStringLiteral("KURUM"), bindText(r.KURUM)},
         {QStringLiteral("ILKOD"), bindNumber(r.ILKOD)},
         {QStringLiteral("ILCEKOD"), bindNumber(r.ILCEKOD)},
@@ -159,9 +145,7 @@ void storeGeneralRow(db::Database &db, const GeneralRow &r)
         {QStringLiteral("NVIPSWD"), bindText(r.NVIPSWD)},
     };
     db::Transaction t(db);
-    QSqlQuery q = db.exec(kStoreRowSql, binds);
-    if (q.numRowsAffected() == 0)
-        throw db::DbError(db::DbError::Kind::Sql, QStringLiteral("PTANIM kaydı bulunamadı"));
+    settingsrow::store(db, values);
     t.commit();
 }
 

@@ -1,5 +1,7 @@
 #include "ratestore.h"
 
+#include "settingsrow.h"
+
 namespace zeran::rates {
 
 namespace {
@@ -16,7 +18,6 @@ const QString kUpdateTax = QStringLiteral("UPDATE VEROR SET %1 WHERE YIL=:YL AND
 const QString kInsertTax = QStringLiteral("INSERT INTO VEROR (YIL,DON,%1) VALUES (:YL,:DN,%2)");
 const QString kDeleteTax = QStringLiteral("DELETE FROM VEROR WHERE YIL=:YY AND DON=:NN");
 
-const QString kPopulation = QStringLiteral("SELECT NUFUS FROM PTANIM");
 
 QStringList names(const QList<RateColumn> &columns)
 {
@@ -137,8 +138,7 @@ void replaceTax(db::Database &db, const Period &period, const RateValues &values
 
 qint64 population(db::Database &db)
 {
-    const QVariant v = db.scalar(kPopulation);
-    return v.isNull() ? 0 : v.toLongLong();
+    return settingsrow::population(db);
 }
 
 }  // namespace zeran::rates
