@@ -57,6 +57,8 @@ ChildrenDialog::ChildrenDialog(Session &session, zeran::ui::Prompter &prompter, 
     grid_->setItemDelegateForColumn(ChildrenModel::Education, new CodeDelegate(educationCodes(), true, grid_));
     grid_->setItemDelegateForColumn(ChildrenModel::Sex, new CodeDelegate(sexCodes(), true, grid_));
     grid_->setItemDelegateForColumn(ChildrenModel::Birth, new TextDelegate(10, grid_));
+    // The spare width goes to the name alone, not also to the last column.
+    grid_->horizontalHeader()->setStretchLastSection(false);
     grid_->horizontalHeader()->setSectionResizeMode(ChildrenModel::Name, QHeaderView::Stretch);
     grid_->setMinimumWidth(560);
 

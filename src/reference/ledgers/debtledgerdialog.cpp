@@ -68,6 +68,8 @@ DebtLedgerDialog::DebtLedgerDialog(Session &session, zeran::ui::Prompter &prompt
     grid_->setItemDelegateForColumn(DebtModel::Start, new TextDelegate(10, grid_));
     grid_->setItemDelegateForColumn(DebtModel::Text, new TextDelegate(kDebtTextLength, grid_));
     grid_->setItemDelegateForColumn(DebtModel::State, new CodeDelegate(debtStateCodes(), false, grid_));
+    // The spare width goes to the description alone, not also to the last column.
+    grid_->horizontalHeader()->setStretchLastSection(false);
     grid_->horizontalHeader()->setSectionResizeMode(DebtModel::Text, QHeaderView::Stretch);
     grid_->setMinimumWidth(640);
 

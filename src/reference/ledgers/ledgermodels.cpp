@@ -1,6 +1,8 @@
 #include "ledgermodels.h"
 
 #include "calendar.h"
+#include "gridsetup.h"
+#include "moneyedit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,16 +25,16 @@ std::optional<QDate> dateFrom(const QVariant &value)
     return cal::parseDateText(text);
 }
 
-/// An amount from the editor, kept to the two decimals amounts are stored with.
-std::optional<Money> amountFrom(const QVariant &value)
+/// An amount from the editor, kept to the two decimals amounts are stored with; an empty
+/// cell is no amount (0).
+std::optional<Money> amountFrom(const QVariant &value, const QString &caption)
 {
-    const QString text = value.toString().trimmed();
-    if (text.isEmpty())
+    const zeran::ui::AmountReading r = zeran::ui::readAmount(value.toString(), caption);
+    if (r.blank)
         return Money();
-    const std::optional<Money> m = Money::parse(text);
-    if (!m)
+    if (!r.amount)
         return std::nullopt;
-    return m->yuvarla1();
+    return r.amount->yuvarla1();
 }
 
 }  // namespace
@@ -376,7 +378,7 @@ bool DebtModel::setData(const QModelIndex &index, const QVariant &value, int rol
         break;
     case Amount:
     case Monthly: {
-        const std::optional<Money> m = amountFrom(value);
+        const std::optional<Money> m = amountFrom(value, headerData(index.column(), Qt::Horizontal).toString());
         if (!m)
             return false;
         (index.column() == Amount ? r.tutar : r.kestut) = *m;
@@ -461,10 +463,7 @@ QWidget *TextDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
 
 LedgerGrid::LedgerGrid(QWidget *parent) : QTableView(parent)
 {
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed);
+    zeran::ui::setUpGrid(this, zeran::ui::GridEditing::InPlace);
 }
 
 void LedgerGrid::commitEditor()

@@ -4,6 +4,7 @@
 #include "context.h"
 #include "definitionsgrid.h"
 #include "earningtypedialog.h"
+#include "moneyedit.h"
 #include "prompter.h"
 #include "session.h"
 
@@ -190,25 +191,19 @@ void DefinitionsDialog::saveDeductionRow(int row)
     Deduction d = deductionRows_[std::size_t(row)];
     auto text = [this, row](int c) { return deductions_->item(row, c) ? deductions_->item(row, c)->text().trimmed() : QString(); };
     const QString name = text(1);
-    const QString amountText = text(2);
-    std::optional<Money> amount;
-    bool ok = true;
-    if (!amountText.isEmpty()) {
-        amount = Money::parse(amountText);
-        ok = amount.has_value();
-    }
+    const ui::AmountReading amount = ui::readAmount(text(2), QStringLiteral("Tutar"));
     auto showRow = [this, row] {
         const Deduction &s = deductionRows_[std::size_t(row)];
         deductions_->setRowTexts(row, {s.HARNO > 0 ? QString::number(s.HARNO) : QString(), s.KESADI,
                                        s.TUTAR ? s.TUTAR->toText() : QString()},
                                  {0});
     };
-    if (!ok || (name.isEmpty() && d.HARNO > 0)) {
+    if (!amount.ok() || (name.isEmpty() && d.HARNO > 0)) {
         showRow();
         return;
     }
     d.KESADI = name.left(kDeductionNameWidth);
-    d.TUTAR = amount;
+    d.TUTAR = amount.amount;
     deductionRows_[std::size_t(row)] = d;
     if (name.isEmpty())
         return;  // KESADI is required: a new row is written once it is named

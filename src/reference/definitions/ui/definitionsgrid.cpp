@@ -1,6 +1,7 @@
 #include "definitionsgrid.h"
 
-#include <QHeaderView>
+#include "gridsetup.h"
+
 #include <QKeyEvent>
 
 namespace zeran::definitions {
@@ -8,10 +9,7 @@ namespace zeran::definitions {
 DefinitionsGrid::DefinitionsGrid(const QStringList &headers, QWidget *parent) : QTableWidget(0, int(headers.size()), parent)
 {
     setHorizontalHeaderLabels(headers);
-    verticalHeader()->setVisible(false);
-    horizontalHeader()->setStretchLastSection(true);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    ui::setUpGrid(this, ui::GridEditing::InPlace);
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
         if (!filling_)
             emit rowEdited(item->row());

@@ -60,18 +60,20 @@ EarningTypeDialog::EarningTypeDialog(db::Database &db, int hno, ui::Prompter &pr
     sek_ = chooser(sekDialogCodes(), &EarningSlot::SEK);
     form_->addRow(QStringLiteral("Hesap Şekli"), sek_);
 
-    amount_ = new QLineEdit(buffer_.TUTAR ? buffer_.TUTAR->toText() : QString(), this);
+    amount_ = new ui::MoneyEdit(this);
     amount_->setObjectName(QStringLiteral("TUTAR"));
-    amount_->setAlignment(Qt::AlignRight);
+    amount_->setCaption(QStringLiteral("Tutar"));
+    amount_->setAmount(buffer_.TUTAR);
     amount_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[0-9.,]*$")), amount_));
-    connect(amount_, &QLineEdit::textEdited, this, [this](const QString &t) {
-        if (t.trimmed().isEmpty())
+    // Half-typed text keeps the last amount read; leaving the field shows that amount.
+    connect(amount_, &QLineEdit::textEdited, this, [this] {
+        const ui::AmountReading r = amount_->read();
+        if (r.blank)
             buffer_.TUTAR.reset();
-        else if (const auto m = Money::parse(t))
-            buffer_.TUTAR = *m;
+        else if (r.amount)
+            buffer_.TUTAR = r.amount;
     });
-    connect(amount_, &QLineEdit::editingFinished, this,
-            [this] { amount_->setText(buffer_.TUTAR ? buffer_.TUTAR->toText() : QString()); });
+    connect(amount_, &QLineEdit::editingFinished, this, [this] { amount_->setAmount(buffer_.TUTAR); });
     form_->addRow(QStringLiteral("Tutar"), amount_);
     grossNet_ = chooser(grossNetCodes(), &EarningSlot::BRUTNET);
     form_->addRow(QStringLiteral("Brüt/Net"), grossNet_);

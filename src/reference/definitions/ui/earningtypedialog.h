@@ -3,6 +3,7 @@
 // buffer; "Kayıt" writes the buffer, "İptal" drops it.
 
 #include "definitionslogic.h"
+#include "moneyedit.h"
 
 #include <QDialog>
 
@@ -39,7 +40,7 @@ public:
     QComboBox *indBox() const { return ind_; }
     QComboBox *kindBox() const { return kind_; }
     QComboBox *sekBox() const { return sek_; }
-    QLineEdit *amountEdit() const { return amount_; }
+    ui::MoneyEdit *amountEdit() const { return amount_; }
     QComboBox *grossNetBox() const { return grossNet_; }
     QPushButton *saveButton() const { return save_; }
     QPushButton *cancelButton() const { return cancel_; }
@@ -63,7 +64,7 @@ private:
     QLineEdit *name_ = nullptr;
     QComboBox *dur_ = nullptr, *gv_ = nullptr, *dv_ = nullptr, *emk_ = nullptr, *ind_ = nullptr;
     QComboBox *kind_ = nullptr, *sek_ = nullptr, *grossNet_ = nullptr;
-    QLineEdit *amount_ = nullptr;
+    ui::MoneyEdit *amount_ = nullptr;
     QPushButton *save_ = nullptr, *cancel_ = nullptr;
 };
 

@@ -1,13 +1,13 @@
 #include "unionsdialog.h"
 
 #include "commandbar.h"
+#include "gridsetup.h"
 #include "prompter.h"
 #include "session.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -44,11 +44,7 @@ UnionsDialog::UnionsDialog(db::Database &db, ui::Prompter &prompter, QWidget *pa
     grid_ = new QTableWidget(0, 5, this);
     grid_->setHorizontalHeaderLabels({QStringLiteral("Kodu"), QStringLiteral("Sendika Adı"), QStringLiteral("Sendika Adresi"),
                                       QStringLiteral("Oran"), QStringLiteral("Aktif/Pasif")});
-    grid_->verticalHeader()->setVisible(false);
-    grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui::setUpGrid(grid_);
     layout->addWidget(grid_);
 
     auto *form = new QFormLayout;

@@ -4,6 +4,7 @@
 #include "codes.h"
 #include "commandbar.h"
 #include "dateedit.h"
+#include "gridsetup.h"
 #include "lookups.h"
 #include "moneyedit.h"
 #include "lookups.h"
@@ -12,7 +13,6 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -26,11 +26,7 @@ QTableWidget *makeGrid(const QStringList &captions, QWidget *parent)
     auto *g = new QTableWidget(0, int(captions.size()), parent);
     g->setObjectName(QStringLiteral("searchGrid"));
     g->setHorizontalHeaderLabels(captions);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->verticalHeader()->hide();
-    g->horizontalHeader()->setStretchLastSection(true);
+    ui::setUpGrid(g);
     return g;
 }
 

@@ -4,6 +4,7 @@
 #include "codes.h"
 #include "commandbar.h"
 #include "dateedit.h"
+#include "gridsetup.h"
 #include "lookups.h"
 #include "moneyedit.h"
 #include "personsearch.h"
@@ -54,10 +55,9 @@ RegistryListDialog::RegistryListDialog(Session &session, ui::Prompter &prompter,
                                       QStringLiteral("T.C.Kimlik No"), QStringLiteral("Baba Adı"),
                                       QStringLiteral("Kayıt No")});
     // Read only: rows are added and changed through the record screen, never deleted here.
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->verticalHeader()->hide();
+    ui::setUpGrid(grid_);
+    // The spare width goes to the name alone, not also to the record number.
+    grid_->horizontalHeader()->setStretchLastSection(false);
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("countLabel"));

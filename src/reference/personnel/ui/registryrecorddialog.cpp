@@ -22,11 +22,6 @@
 namespace zeran::personnel {
 
 namespace {
-QString amountText(const std::optional<Money> &m)
-{
-    return m ? m->toText() : QString();
-}
-
 // "Evet"/"Hayır" rows written by older screens may hold the one-letter form.
 QString bankTransferCode(const QString &stored)
 {
@@ -57,6 +52,15 @@ QLineEdit *RegistryRecordDialog::text(const char *name, int maxLength)
     e->setObjectName(QLatin1String(name));
     if (maxLength > 0)
         e->setMaxLength(maxLength);
+    return e;
+}
+
+ui::MoneyEdit *RegistryRecordDialog::amount(const char *name, const QString &caption)
+{
+    auto *e = new ui::MoneyEdit(this);
+    e->setObjectName(QLatin1String(name));
+    e->setCaption(caption);
+    e->setMaxLength(20);
     return e;
 }
 
@@ -110,8 +114,8 @@ void RegistryRecordDialog::build()
         e->setValidator(twoDigits);
         e->setMaximumWidth(40);
     }
-    fhtut_ = text("fhtutField", 20);
-    ihtut_ = text("ihtutField", 20);
+    fhtut_ = amount("fhtutField", QStringLiteral("Fiili Hiz.Zam.Tutarı"));
+    ihtut_ = amount("ihtutField", QStringLiteral("İtibari Hiz.Zam. Tutarı"));
     kidem_ = text("kidemYiliField", 2);
     kidem_->setReadOnly(true);
     kidem_->setMaximumWidth(40);
@@ -291,10 +295,10 @@ void RegistryRecordDialog::display(const Person &p)
     ckod_->setText(p.CKOD ? QString::number(*p.CKOD) : QString());
     fhay_->setText(p.FHAY);
     fhgun_->setText(p.FHGUN);
-    fhtut_->setText(amountText(p.FHTUT));
+    fhtut_->setAmount(p.FHTUT);
     ihay_->setText(p.IHAY);
     ihgun_->setText(p.IHGUN);
-    ihtut_->setText(amountText(p.IHTUT));
+    ihtut_->setAmount(p.IHTUT);
     updateSeniority();
 }
 
@@ -358,10 +362,10 @@ Person RegistryRecordDialog::currentPerson() const
     p.CKOD = ckod_->text().trimmed().isEmpty() ? std::nullopt : std::optional<int>(ckod_->text().toInt());
     p.FHAY = fhay_->text().trimmed();
     p.FHGUN = fhgun_->text().trimmed();
-    p.FHTUT = fhtut_->text().trimmed().isEmpty() ? std::nullopt : Money::parse(fhtut_->text());
+    p.FHTUT = fhtut_->read().amount;
     p.IHAY = ihay_->text().trimmed();
     p.IHGUN = ihgun_->text().trimmed();
-    p.IHTUT = ihtut_->text().trimmed().isEmpty() ? std::nullopt : Money::parse(ihtut_->text());
+    p.IHTUT = ihtut_->read().amount;
     return p;
 }
 
@@ -380,9 +384,9 @@ bool RegistryRecordDialog::save()
                 return false;
             }
         }
-        for (QLineEdit *e : {fhtut_, ihtut_}) {
-            if (!e->text().trimmed().isEmpty() && !Money::parse(e->text())) {
-                prompter_.inform(this, ui::invalidAmountMessage(e->text()));
+        for (ui::MoneyEdit *e : {fhtut_, ihtut_}) {
+            if (const ui::AmountReading r = e->read(); !r.ok()) {
+                prompter_.inform(this, r.problem);
                 e->setFocus();
                 return false;
             }

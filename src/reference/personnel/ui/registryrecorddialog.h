@@ -16,6 +16,7 @@ namespace ui {
 class Prompter;
 class CodeCombo;
 class DateEdit;
+class MoneyEdit;
 }
 }  // namespace zeran
 
@@ -62,6 +63,7 @@ private:
     void takeOver(const IdentityAnswer &a);
     QDate today() const;
     QLineEdit *text(const char *name, int maxLength);
+    ui::MoneyEdit *amount(const char *name, const QString &caption);
 
     Session &session_;
     ui::Prompter &prompter_;
@@ -74,8 +76,8 @@ private:
               *ana_ = nullptr, *dyer_ = nullptr, *adres_ = nullptr, *tel1_ = nullptr, *tel2_ = nullptr,
               *gkur_ = nullptr, *ksn_ = nullptr, *isn_ = nullptr, *perno_ = nullptr, *ssn_ = nullptr,
               *verno_ = nullptr, *bhn_ = nullptr, *ino_ = nullptr, *ckod_ = nullptr, *fhay_ = nullptr,
-              *fhgun_ = nullptr, *fhtut_ = nullptr, *ihay_ = nullptr, *ihgun_ = nullptr, *ihtut_ = nullptr,
-              *kidem_ = nullptr;
+              *fhgun_ = nullptr, *ihay_ = nullptr, *ihgun_ = nullptr, *kidem_ = nullptr;
+    ui::MoneyEdit *fhtut_ = nullptr, *ihtut_ = nullptr;
     ui::DateEdit *dtar_ = nullptr, *kgt_ = nullptr, *tertar_ = nullptr;
     ui::CodeCombo *il_ = nullptr, *ilce_ = nullptr, *ogrdur_ = nullptr, *cins_ = nullptr, *mbkod_ = nullptr;
     QWidget *nviButton_ = nullptr, *saveButton_ = nullptr, *exitButton_ = nullptr;
