@@ -1,7 +1,5 @@
 #include "fieldbinding.h"
 
-#include "payrows.h"
-
 #include <limits>
 
 namespace zeran::payrollscreen {
@@ -21,23 +19,6 @@ QString invalidNumberMessage(const QString &text)
 }
 
 }  // namespace
-
-QString floatAmountMessage(const QString &caption, const QString &text)
-{
-    QString name = caption.trimmed();
-    if (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return QStringLiteral("DİKKAT! \"%1\" alanına girilen %2 bu alanda kuruşu kuruşuna saklanamaz. "
-                          "Tutarı kontrol ediniz.")
-        .arg(name, text);
-}
-
-QString plainNumberText(Money value)
-{
-    QString s = rateText(value);
-    s.replace(QLatin1Char('.'), QLatin1Char(','));
-    return s;
-}
 
 // ---- NumberBinding ----------------------------------------------------------------------
 
@@ -69,34 +50,30 @@ std::optional<QString> NumberBinding::take(PayRecordFields &record) const
 
 // ---- AmountBinding ----------------------------------------------------------------------
 
-AmountBinding::AmountBinding(const QString &column, QLineEdit *edit, Style style)
-    : FieldBinding(column, edit), edit_(edit), style_(style)
+AmountBinding::AmountBinding(const QString &column, ui::MoneyEdit *edit) : FieldBinding(column, edit), edit_(edit)
 {
+    // A FLOAT column keeps about seven digits.
+    ui::AmountRules rules = edit->rules();
+    rules.floatColumn = columnOf(column).type == ColumnType::Float;
+    edit->setRules(rules);
 }
 
 void AmountBinding::show(const PayRecordFields &record)
 {
-    const std::optional<Money> v = record.amount(column());
-    shown_ = !v ? QString() : style_ == Style::Amount ? v->toText() : plainNumberText(*v);
-    edit_->setText(shown_);
+    edit_->setAmount(record.amount(column()));
 }
 
 std::optional<QString> AmountBinding::take(PayRecordFields &record) const
 {
-    const QString text = edit_->text().trimmed();
-    if (text == shown_)
+    if (!edit_->edited())
         return std::nullopt;
-    if (text.isEmpty()) {
-        record.setValue(column(), QVariant());
-        return std::nullopt;
-    }
-    const std::optional<Money> v = Money::parse(text);
-    if (!v)
-        return ui::invalidAmountMessage(text);
-    // A FLOAT column keeps about seven digits: refuse what it would store as another amount.
-    if (columnOf(column()).type == ColumnType::Float && !v->fitsDbFloat())
-        return floatAmountMessage(label ? label->text() : column(), text);
-    record.setValue(column(), QVariant::fromValue(*v));
+    // The messages name the field as its caption reads now: the items' captions follow their
+    // definitions.
+    edit_->setCaption(label ? label->text() : column());
+    const ui::AmountReading reading = edit_->read();
+    if (!reading.ok())
+        return reading.problem;
+    record.setValue(column(), reading.blank ? QVariant() : QVariant::fromValue(*reading.amount));
     return std::nullopt;
 }
 

@@ -43,9 +43,6 @@ private:
     QWidget *input_;
 };
 
-/// The message for an amount typed into a FLOAT column that cannot hold it to the kuruş.
-QString floatAmountMessage(const QString &caption, const QString &text);
-
 /// A whole number (SMALLINT) in a line edit.
 class NumberBinding : public FieldBinding {
 public:
@@ -58,18 +55,16 @@ private:
     QString shown_;
 };
 
-/// An amount ("1.234,56") or a plain decimal number (points, days, a percentage) in a line edit.
+/// An amount ("1.234,56") or a plain decimal number (points, days, a percentage), read by the
+/// edit's own rules; a FLOAT column refuses what it would store as another amount.
 class AmountBinding : public FieldBinding {
 public:
-    enum class Style { Amount, Plain };
-    AmountBinding(const QString &column, QLineEdit *edit, Style style);
+    AmountBinding(const QString &column, ui::MoneyEdit *edit);
     void show(const PayRecordFields &record) override;
     std::optional<QString> take(PayRecordFields &record) const override;
 
 private:
-    QLineEdit *edit_;
-    Style style_;
-    QString shown_;
+    ui::MoneyEdit *edit_;
 };
 
 /// A drop-down list storing the code of the chosen item.
@@ -108,8 +103,5 @@ private:
     QCheckBox *box_;
     bool shown_ = false;
 };
-
-/// A plain decimal number in the page's form: "2,5", "15".
-QString plainNumberText(Money value);
 
 }  // namespace zeran::payrollscreen

@@ -9,6 +9,7 @@
 // selection once and the views show those rows.
 
 #include "payrecordfields.h"
+#include "payrollform.h"
 #include "payrows.h"
 #include "personnelscreens.h"
 #include "runloader.h"
@@ -17,23 +18,9 @@
 
 #include <QWidget>
 
-#include <array>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
-
-class QAction;
-class QButtonGroup;
-class QComboBox;
-class QGroupBox;
-class QGridLayout;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QTabWidget;
-class QTableView;
 
 namespace zeran {
 class Session;
@@ -45,7 +32,6 @@ class Prompter;
 
 namespace zeran::payrollscreen {
 
-class FieldBinding;
 class PayRowsModel;
 
 enum class PayrollScreenMode {
@@ -94,22 +80,8 @@ public:
     bool editing() const { return editing_; }
 
 private:
-    void build();
-    QWidget *buildSelectionBar();
-    QWidget *buildRecordPage();
-    QWidget *buildIncomePage();
-    QWidget *buildDeductionsPage();
-    QWidget *buildOtherPage();
-    QWidget *buildPayPage();
-    QWidget *buildCommandBar();
-
-    // Inputs bound to their columns, added to `grid` at `row` with `caption`.
-    QLineEdit *numberInput(QGridLayout *grid, int row, int column, const QString &caption, const char *name);
-    QLineEdit *amountInput(QGridLayout *grid, int row, int column, const QString &caption, const char *name,
-                           bool plain = false);
-    ui::CodeCombo *choiceInput(QGridLayout *grid, int row, int column, const QString &caption,
-                                      const char *name, const QString &objectSuffix = {});
-    void addBinding(std::unique_ptr<FieldBinding> binding, QLabel *label);
+    /// The screen's behaviour on the widgets the form built.
+    void connectForm();
 
     void fillUnitBox();
     void fillLists();
@@ -164,33 +136,9 @@ private:
     int currentRow_ = -1;
     std::optional<PayRecordFields> record_;  // the current pay record as stored
 
-    // Widgets
-    QComboBox *unitBox_ = nullptr;
-    QComboBox *statusBox_ = nullptr;
-    QRadioButton *allPeople_ = nullptr;
-    QRadioButton *singlePerson_ = nullptr;
-    QRadioButton *orderCode_ = nullptr;
-    QRadioButton *orderRegistry_ = nullptr;
-    QRadioButton *orderName_ = nullptr;
-    QLabel *period_ = nullptr;
-    QTabWidget *pages_ = nullptr;
-    QTabWidget *recordPages_ = nullptr;
-    QTableView *personList_ = nullptr;
-    QTableView *payGrid_ = nullptr;
     PayRowsModel *peopleModel_ = nullptr;
     PayRowsModel *payModel_ = nullptr;
-    std::vector<QWidget *> panels_;  // the input groups locked in browse state
-    std::vector<std::unique_ptr<FieldBinding>> bindings_;
-    QLineEdit *pkaynoShown_ = nullptr;
-    QLineEdit *pkodShown_ = nullptr;
-    QLineEdit *unitShown_ = nullptr;
-    std::array<QLineEdit *, 6> rateFields_{};
-
-    QPushButton *addButton_ = nullptr;
-    QPushButton *editButton_ = nullptr;
-    QPushButton *deleteButton_ = nullptr;
-    QPushButton *printButton_ = nullptr;
-    QPushButton *payslipButton_ = nullptr;
+    PayrollForm form_;
     std::vector<QWidget *> browseCommands_;  // enabled in browse state only
     std::vector<QWidget *> personCommands_;  // need a current pay record
 };

@@ -284,16 +284,23 @@ private slots:
     void periodAndRates_data()
     {
         QTest::addColumn<QDate>("today");
+        QTest::addColumn<bool>("inContext");  // the start-up date of the working context, else the clock's
         QTest::addColumn<QString>("period");
-        QTest::newRow("first half") << QDate(2026, 3, 10) << "15 MART 2026";
-        QTest::newRow("second half") << QDate(2026, 7, 1) << "15 TEMMUZ 2026";
+        QTest::newRow("first half") << QDate(2026, 3, 10) << false << "15 MART 2026";
+        QTest::newRow("second half") << QDate(2026, 7, 1) << false << "15 TEMMUZ 2026";
+        QTest::newRow("start-up date over the clock") << QDate(2026, 7, 1) << true << "15 TEMMUZ 2026";
     }
+    // The period follows the start-up date of the working context; without one, the clock.
     void periodAndRates()
     {
         QFETCH(QDate, today);
+        QFETCH(bool, inContext);
         QFETCH(QString, period);
         Desk d;
-        clock::setToday(today);
+        if (inContext)
+            d.s.ctx.setDate(today);  // the clock stays on 10 March
+        else
+            clock::setToday(today);
         auto w = d.open();
         QCOMPARE(child<QLabel>(*w, QStringLiteral("periodLabel"))->text(), period);
         QCOMPARE(w->periodText(), period);
@@ -588,6 +595,32 @@ private slots:
         QCOMPARE(after.amount(QStringLiteral("KIRA")), std::optional<Money>(money("100")));
     }
 
+    void inputsShowTheStoredValue_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("stored");  // SQL literal
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("amount, grouped with two decimals") << "KIRA" << "1234.5" << "1.234,50";
+        QTest::newRow("extra item amount") << "KAZ1" << "2500" << "2.500,00";
+        QTest::newRow("percentage, plain") << "BESORAN" << "2.5" << "2,5";
+        QTest::newRow("days, plain whole") << "KGUN" << "12" << "12";
+        QTest::newRow("points, plain") << "EKTAZ" << "1500" << "1500";
+        QTest::newRow("no value") << "ICRA" << "NULL" << "";
+    }
+    // Amounts read "1.234,56"; points, days and percentages read as plain numbers.
+    void inputsShowTheStoredValue()
+    {
+        QFETCH(QString, column);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        Desk d;
+        d.sql(QStringLiteral("UPDATE ZERBORBIL SET %1=%2 WHERE PKAYNO=:PK AND BKOD=1").arg(column, stored),
+              {{QStringLiteral("PK"), d.pkayno("KARA")}});
+        auto w = d.open(PayrollScreenMode::PersonnelData);
+        makeCurrent(*w, rowOf(*w, QStringLiteral("Recep KARA")));
+        QCOMPARE(child<QLineEdit>(*w, QStringLiteral("field_") + column)->text(), shown);
+    }
+
     // Text that is no amount is refused with its message; the edit goes on and nothing is stored.
     void saveRefusesWhatIsNoValue()
     {
@@ -613,17 +646,25 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("stored");
+        QTest::addColumn<QString>("caption");  // what the message calls the field
         // FLOAT columns keep about seven digits: 200.000,01 would come back as 200.000,02.
-        QTest::newRow("rent, a kuruş too fine") << "field_KIRA" << "200.000,01" << false;
-        QTest::newRow("overtime, beyond the float") << "field_MESAI" << "98.765.432,10" << false;
-        QTest::newRow("rent, held exactly") << "field_KIRA" << "2.970.430,25" << true;
-        QTest::newRow("overtime, ordinary amount") << "field_MESAI" << "12.345,67" << true;
+        QTest::newRow("rent, a kuruş too fine") << "field_KIRA" << "200.000,01" << false << "Lojman Kirası";
+        QTest::newRow("overtime, beyond the float") << "field_MESAI" << "98.765.432,10" << false << "Fazla Mesai Tut.";
+        QTest::newRow("rent, held exactly") << "field_KIRA" << "2.970.430,25" << true << "";
+        QTest::newRow("overtime, ordinary amount") << "field_MESAI" << "12.345,67" << true << "";
+        // The item and deduction inputs are named by their definitions, not by their places.
+        QTest::newRow("extra item, named by its definition") << "field_KAZ1" << "200.000,01" << false << "SOSYAL DENGE";
+        QTest::newRow("special deduction, named by its definition")
+            << "field_KES1" << "200.000,01" << false << "KOOPERATİF AİDATI";
+        // A DOUBLE PRECISION column holds the kuruş the FLOAT ones lose.
+        QTest::newRow("garnishment, a double column") << "field_ICRA" << "200.000,01" << true << "";
     }
     void saveRefusesAnAmountTheColumnCannotHold()
     {
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(bool, stored);
+        QFETCH(QString, caption);
         Desk d;
         auto w = d.open(PayrollScreenMode::PersonnelData);
         makeCurrent(*w, rowOf(*w, QStringLiteral("Recep KARA")));
@@ -639,10 +680,9 @@ private slots:
         } else {
             QCOMPARE(d.p.informed.size(), 1);
             // The message names the field and the amount typed.
-            const QString caption = column == QLatin1String("KIRA") ? QStringLiteral("Lojman Kirası")
-                                                                    : QStringLiteral("Fazla Mesai Tut.");
             QVERIFY2(d.p.informed.first().contains(caption) && d.p.informed.first().contains(typed),
                      qPrintable(d.p.informed.first()));
+            QCOMPARE(d.p.informed.first(), ui::floatAmountMessage(caption, typed));
             QVERIFY(w->editing());
             QVERIFY(readPayRecordFields(d.db(), key).value() == before);
         }
