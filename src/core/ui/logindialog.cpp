@@ -1,5 +1,6 @@
 #include "logindialog.h"
 
+#include "commandbar.h"
 #include "prompter.h"
 
 #include <QCloseEvent>
@@ -35,15 +36,9 @@ LoginDialog::LoginDialog(QVector<LoginUser> users, const QString &lastUser, Prom
     form->addRow(QStringLiteral("Şifresi"), password_);
     form->addRow(description_);
 
-    auto *ok = new QPushButton(QStringLiteral("Tamam"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    auto *exit = new QPushButton(QStringLiteral("Çıkış"), this);
-    exit->setObjectName(QStringLiteral("exitButton"));
     // Enter belongs to the fields (name → password → Tamam), never to a default button.
-    for (QPushButton *b : {ok, exit}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
+    auto *ok = ui::commandButton(QStringLiteral("Tamam"), QStringLiteral("okButton"), this);
+    auto *exit = ui::commandButton(QStringLiteral("Çıkış"), QStringLiteral("exitButton"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);

@@ -1,5 +1,6 @@
 #include "workingyeardialog.h"
 
+#include "commandbar.h"
 #include "prompter.h"
 #include "session.h"
 #include "settingsrow.h"
@@ -57,11 +58,9 @@ WorkingYearDialog::WorkingYearDialog(Session &session, Prompter &prompter, QWidg
     form->addRow(QStringLiteral("Çalışma Yılı"), year_);
     form->addRow(QStringLiteral("Çalışma Dönemi"), period_);
 
-    auto *ok = new QPushButton(QStringLiteral("Tamam"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    auto *cancel = new QPushButton(QStringLiteral("Vazgeç"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
+    auto *ok = ui::commandButton(QStringLiteral("Tamam"), QStringLiteral("okButton"), this);
+    auto *cancel = ui::commandButton(QStringLiteral("Vazgeç"), QStringLiteral("cancelButton"), this);
+    // Here Enter confirms the year: the one dialog whose "Tamam" is the default button.
     ok->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
