@@ -456,6 +456,16 @@ std::optional<Money> Money::parsePlain(QStringView text)
     return compose(negative, intPart, fracPart);
 }
 
+QString plainNumberText(Money value)
+{
+    QString s = value.toPlain(4);
+    while (s.endsWith(QLatin1Char('0')))
+        s.chop(1);
+    if (s.endsWith(QLatin1Char('.')))
+        s.chop(1);
+    return s.replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
 QString shortestDecimal(double value)
 {
     if (!std::isfinite(value))

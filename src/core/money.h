@@ -197,4 +197,8 @@ private:
 /// Empty for NaN and infinity.
 QString shortestDecimal(double value);
 
+/// A number in its plain Turkish form: "12,5", "0,125", "1500" (no grouping, no trailing
+/// zeros): points, days, percentages and rates as the screens show them.
+QString plainNumberText(Money value);
+
 } // namespace zeran

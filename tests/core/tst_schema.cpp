@@ -198,19 +198,6 @@ private slots:
             QVERIFY(hasColumn(d, "ISCQRNAK", c));
         }
         QVERIFY(hasColumn(d, "PTANIM", "MUHYOL"));
-        // A new institution works in the year it was set up, with the 81 provinces by plate
-        // code and no made-up districts.
-        QCOMPARE(d.scalar(QStringLiteral("SELECT CYIL FROM PTANIM")).toString().trimmed(),
-                 QString::number(clock::today().year()));
-        QCOMPARE(rows(d, "IL"), 81);
-        QCOMPARE(d.scalar(QStringLiteral("SELECT ILADI FROM IL WHERE ILKOD=34")).toString().trimmed(), QStringLiteral("İSTANBUL"));
-        QCOMPARE(d.scalar(QStringLiteral("SELECT ILADI FROM IL WHERE ILKOD=81")).toString().trimmed(), QStringLiteral("DÜZCE"));
-        QCOMPARE(rows(d, "ILCE"), 0);
-        // One row per pay record, kind and month: the database's own unique keys.
-        QCOMPARE(d.scalar(QStringLiteral("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$UNIQUE_FLAG=1 AND RDB$INDEX_NAME IN "
-                                         "('UX_ZERMAAS_ANAHTAR','UX_ZERARSIV_ANAHTAR')"))
-                     .toInt(),
-                 2);
         QVERIFY(hasColumn(d, "PTANIM", "NUFUS"));
         // Rows before 2024 are gone in both programs; 2024 and later stay.
         QCOMPARE(rows(d, "ZERNAKTAN"), 2);

@@ -47,12 +47,7 @@ QString rateText(double rate)
 
 QString rateText(Money amount)
 {
-    QString s = amount.toPlain(4);
-    while (s.endsWith(QLatin1Char('0')))
-        s.chop(1);
-    if (s.endsWith(QLatin1Char('.')))
-        s.chop(1);
-    return s.replace(QLatin1Char('.'), QLatin1Char(','));
+    return plainNumberText(amount);
 }
 
 }  // namespace zeran::payrollscreen

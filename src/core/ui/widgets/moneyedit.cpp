@@ -17,16 +17,6 @@ QString floatAmountMessage(const QString &caption, const QString &text)
         .arg(name, text);
 }
 
-QString plainNumberText(Money value)
-{
-    QString s = value.toPlain(4);
-    while (s.endsWith(QLatin1Char('0')))
-        s.chop(1);
-    if (s.endsWith(QLatin1Char('.')))
-        s.chop(1);
-    return s.replace(QLatin1Char('.'), QLatin1Char(','));
-}
-
 AmountReading readAmount(const QString &textIn, const QString &caption, const AmountRules &rules)
 {
     AmountReading r;

@@ -33,8 +33,7 @@ AmountReading readAmount(const QString &text, const QString &caption, const Amou
 QString invalidAmountMessage(const QString &text);
 /// The message of an amount a FLOAT column cannot hold to the kuruş.
 QString floatAmountMessage(const QString &caption, const QString &text);
-/// A number in its plain Turkish form: "12,5", "0,125" (no grouping, no trailing zeros).
-QString plainNumberText(Money value);
+using zeran::plainNumberText;
 
 class MoneyEdit : public QLineEdit {
     Q_OBJECT
