@@ -9,20 +9,13 @@
 
 namespace zeran::test {
 
-/// Answers Yes to every question of the make path and keeps quiet.
-class YesToAll : public payrollmake::Questions {
-public:
-    bool confirm(const QString &) override { return true; }
-    void inform(const QString &) override {}
-};
-
 /// Makes the monthly payrolls of months first … last of the working year, for every unit,
 /// each on the 15th of its month. Throws when a month is not written.
 inline void makeMonths(db::Database &db, int last, int first = 1)
 {
     const payrollrun::InstallationSettings settings = payrollrun::readInstallationSettings(db);
     WorkingContext ctx;
-    YesToAll yes;
+    payrollmake::AnswerYes yes;
     for (int month = first; month <= last; ++month) {
         payrollmake::MakeRequest request;
         request.workingYear = settings.CYIL;

@@ -49,12 +49,6 @@ QTextStream &err()
     return s;
 }
 
-class AnswerYes : public payrollmake::Questions {
-public:
-    bool confirm(const QString &) override { return true; }
-    void inform(const QString &) override {}
-};
-
 QString u8(const char *s)
 {
     return QString::fromUtf8(s);
@@ -471,7 +465,7 @@ int makeInstitution(const QString &dirIn, int people, int unitCount, std::uint32
     // The months are made the way a clerk makes them: through the payroll make path.
     const payrollrun::InstallationSettings settings = payrollrun::readInstallationSettings(db);
     WorkingContext ctx;
-    AnswerYes yes;
+    payrollmake::AnswerYes yes;
     for (int month = 1; month <= months; ++month) {
         t.restart();
         payrollmake::MakeRequest request;

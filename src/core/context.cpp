@@ -1,6 +1,7 @@
 #include "context.h"
 
 #include "calendar.h"
+#include "clock.h"
 
 namespace zeran {
 
@@ -29,6 +30,11 @@ void WorkingContext::setPayWindow()
 QString WorkingContext::dateText() const
 {
     return cal::statusDateText(today);
+}
+
+QDate WorkingContext::startUpDate() const
+{
+    return today.isValid() ? today : clock::today();
 }
 
 }  // namespace zeran

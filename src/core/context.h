@@ -25,6 +25,10 @@ struct WorkingContext {
     QString AYADI;      ///< month name of AY
     QString GUNADI;     ///< weekday name of the start-up date
     QDate today;        ///< the start-up date itself
+
+    /// The date screens reckon by (run month, ages): the start-up date, or the clock's date
+    /// before the context has one.
+    QDate startUpDate() const;
     QDate DONBAS, DONBIT;
 
     // Installation (PTANIM)

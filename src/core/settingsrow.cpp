@@ -8,7 +8,7 @@
 namespace zeran::settingsrow {
 
 namespace {
-const QString kRead = QStringLiteral("SELECT * FROM PTANIM");
+const QString kRead = QStringLiteral("SELECT %1 FROM PTANIM");
 const QString kStore = QStringLiteral("UPDATE PTANIM SET %1");
 const QString kVersion = QStringLiteral("SELECT VER FROM PTANIM");
 const QString kPopulation = QStringLiteral("SELECT NUFUS FROM PTANIM");
@@ -17,11 +17,20 @@ QString text(const QVariant &v)
 {
     return v.toString().trimmed();
 }
+
+void checkColumnName(const QString &name)
+{
+    static const QRegularExpression columnName(QStringLiteral("^[A-Z][A-Z0-9_]*$"));
+    if (!columnName.match(name).hasMatch())
+        throw std::invalid_argument("not a column name: " + name.toStdString());
+}
 }  // namespace
 
-QSqlRecord read(const db::Database &db)
+QSqlRecord read(const db::Database &db, const QStringList &columns)
 {
-    QSqlQuery q = db.exec(kRead);
+    for (const QString &c : columns)
+        checkColumnName(c);
+    QSqlQuery q = db.exec(kRead.arg(columns.isEmpty() ? QStringLiteral("*") : columns.join(QLatin1Char(','))));
     if (!q.next())
         throw db::DbError(db::DbError::Kind::Sql, QStringLiteral("PTANIM kaydı bulunamadı"));
     return q.record();
@@ -31,12 +40,10 @@ void store(const db::Database &db, const QVector<std::pair<QString, QVariant>> &
 {
     if (values.isEmpty())
         return;
-    static const QRegularExpression columnName(QStringLiteral("^[A-Z][A-Z0-9_]*$"));
     QStringList sets;
     QVariantMap binds;
     for (const auto &[name, value] : values) {
-        if (!columnName.match(name).hasMatch())
-            throw std::invalid_argument("not a column name: " + name.toStdString());
+        checkColumnName(name);
         sets << QStringLiteral("%1=:%1").arg(name);
         binds.insert(name, value);
     }
@@ -47,7 +54,7 @@ void store(const db::Database &db, const QVector<std::pair<QString, QVariant>> &
 
 WorkingYear readWorkingYear(const db::Database &db)
 {
-    const QSqlRecord r = read(db);
+    const QSqlRecord r = read(db, {QStringLiteral("CYIL"), QStringLiteral("KURUM")});
     return {text(r.value(QStringLiteral("CYIL"))), text(r.value(QStringLiteral("KURUM")))};
 }
 

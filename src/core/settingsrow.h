@@ -6,13 +6,16 @@
 
 #include <QSqlRecord>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <utility>
 
 namespace zeran::settingsrow {
 
-/// The whole row; throws db::DbError when the database has none.
-QSqlRecord read(const db::Database &db);
+/// The row: every column, or only `columns` (the callers' own constants, checked to be plain
+/// names; a loader asks for what it uses and never drags the emblem along). Throws
+/// db::DbError when the database has none.
+QSqlRecord read(const db::Database &db, const QStringList &columns = {});
 /// Writes `values` (column name, bound value) into the row, in the caller's unit of work when
 /// there is one. Column names are the callers' own constants (checked to be plain names).
 /// Throws db::DbError when the statement fails or there is no row.

@@ -129,7 +129,8 @@ PrintContext loadPrintContext(db::Database &db, int unit)
     db::Transaction tx(db);
     PrintContext c;
     {
-        const QSqlRecord r = settingsrow::read(db);
+        const QSqlRecord r = settingsrow::read(db, {QStringLiteral("KURUM"), QStringLiteral("ONIZ"),
+                                                    QStringLiteral("ASUCISTISNA"), QStringLiteral("MBKOD")});
         c.KURUM = text(r.value(QStringLiteral("KURUM")));
         c.ONIZ = text(r.value(QStringLiteral("ONIZ")));
         c.ASUCISTISNA = text(r.value(QStringLiteral("ASUCISTISNA")));

@@ -30,6 +30,14 @@ public:
     virtual void inform(const QString &text) = 0;
 };
 
+/// Answers Yes to every question and keeps quiet: for history made by a program (the
+/// benchmark's institution, a test's earlier months), never for a clerk.
+class AnswerYes : public Questions {
+public:
+    bool confirm(const QString &) override { return true; }
+    void inform(const QString &) override {}
+};
+
 inline constexpr const char *kWorkingYearDiffers = "DİKKAT! Çalışma Yılı Sistem Tarihinden Farklıdır..";
 inline constexpr const char *kLaterMonthMade = "DİKKAT! Belirtilen ay için yeniden bordro düzenleyemezsiniz..";
 inline constexpr const char *kChooseStatus = "Maaş Durumunu Seçiniz";

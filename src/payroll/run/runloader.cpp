@@ -371,7 +371,10 @@ RunPeriod RunPeriod::of(const QString &workingYear, const QDate &today)
 
 InstallationSettings readInstallationSettings(const db::Database &db)
 {
-    const QSqlRecord r = settingsrow::read(db);
+    const QSqlRecord r = settingsrow::read(db, {QStringLiteral("CYIL"), QStringLiteral("ASUCISTISNA"),
+                                                QStringLiteral("MKESDUR"), QStringLiteral("HBORKESDUR"),
+                                                QStringLiteral("KEF"), QStringLiteral("SEN"), QStringLiteral("YEMEKGV"),
+                                                QStringLiteral("YEMEKGSS"), QStringLiteral("PEKFARK")});
     const auto v = [&](const char *column) { return r.value(QLatin1String(column)); };
     InstallationSettings s;
     s.CYIL = v("CYIL").toString().trimmed();

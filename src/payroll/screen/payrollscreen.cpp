@@ -1,6 +1,5 @@
 #include "payrollscreen.h"
 
-#include "clock.h"
 #include "fieldbinding.h"
 #include "ledgerscreens.h"
 #include "mainwindow.h"
@@ -34,12 +33,6 @@ private:
     ui::Prompter &prompter_;
     QWidget *parent_;
 };
-
-/// The run month and the ages follow the start-up date of the working context.
-QDate startUpDate(const Session &s)
-{
-    return s.ctx.today.isValid() ? s.ctx.today : clock::today();
-}
 
 }  // namespace
 
@@ -291,7 +284,7 @@ void PayrollScreen::sorgula()
 void PayrollScreen::reload(const RecordKey &keep, int fallbackRow)
 {
     // 1. The period of today's date.
-    const QDate today = startUpDate(session_);
+    const QDate today = session_.ctx.startUpDate();
     runYear_ = today.year();
     runMonth_ = today.month();
     periodText_ = payrollscreen::periodText(runMonth_, runYear_);
@@ -561,7 +554,7 @@ void PayrollScreen::printPayroll(Document document)
         return;
     payrollmake::MakeRequest request;
     request.workingYear = workingYear_;
-    request.today = startUpDate(session_);
+    request.today = session_.ctx.startUpDate();
     request.selection = selection();
     request.settings = settings_;
     PrompterQuestions questions(prompter_, this);

@@ -19,10 +19,7 @@ QString text(const QVariant &v)
 
 std::vector<UnitItem> salaryUnits(db::Database &db)
 {
-    std::vector<UnitItem> out;
-    for (const units::UnitName &u : units::units(db, units::UnitFilter::ActiveSalary))
-        out.push_back({u.BKOD, u.BIRIM});
-    return out;
+    return units::units(db, units::UnitFilter::ActiveSalary);
 }
 
 Signatories readSignatories(db::Database &db, int bkod)

@@ -15,10 +15,7 @@
 namespace zeran::payrollscreen {
 
 /// A unit of the unit box.
-struct UnitItem {
-    int BKOD = 0;
-    QString BIRIM;
-};
+using UnitItem = units::UnitName;
 
 /// The active salary units of this system (TUR 'M', MTUR 'N', AKTIF 'A'), by name.
 std::vector<UnitItem> salaryUnits(db::Database &db);

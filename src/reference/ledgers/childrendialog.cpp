@@ -1,6 +1,5 @@
 #include "childrendialog.h"
 
-#include "clock.h"
 #include "commandbar.h"
 #include "ledgermodels.h"
 #include "ledgerstore.h"
@@ -18,12 +17,6 @@
 namespace zeran::ledgers::ui {
 
 namespace {
-
-/// Ages follow the start-up date, like everything else the program reckons by date.
-QDate startUpDate(const Session &s)
-{
-    return s.ctx.today.isValid() ? s.ctx.today : clock::today();
-}
 
 QLabel *valueLabel(const char *name, QWidget *parent)
 {
@@ -49,7 +42,7 @@ ChildrenDialog::ChildrenDialog(Session &session, zeran::ui::Prompter &prompter, 
     nameRow->addWidget(new QLabel(QStringLiteral("Personel Adı"), this));
     nameRow->addWidget(name_, 1);
 
-    model_ = new ChildrenModel(startUpDate(session_), this);
+    model_ = new ChildrenModel(session_.ctx.startUpDate(), this);  // ages follow the start-up date
     grid_ = new LedgerGrid(this);
     grid_->setObjectName(QStringLiteral("childrenGrid"));
     grid_->setModel(model_);

@@ -1,6 +1,5 @@
 #include "registryrecorddialog.h"
 
-#include "clock.h"
 #include "codecombo.h"
 #include "codes.h"
 #include "commandbar.h"
@@ -221,7 +220,7 @@ void RegistryRecordDialog::build()
 
 QDate RegistryRecordDialog::today() const
 {
-    return session_.ctx.today.isValid() ? session_.ctx.today : clock::today();
+    return session_.ctx.startUpDate();
 }
 
 bool RegistryRecordDialog::loadNew()
