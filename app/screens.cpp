@@ -9,7 +9,9 @@
 #include "personnelscreens.h"
 #include "runprinting.h"
 #include "session.h"
+#include "auditviewer.h"
 #include "taxratesdialog.h"
+#include "useradmin.h"
 #include "unionsdialog.h"
 
 void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
@@ -28,6 +30,11 @@ void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
                     [w, s] { zeran::definitions::openDefinitions(w, *s); });
     w->attachScreen(QStringLiteral("Sendika Tanımları"), [w, s] { zeran::definitions::openUnions(w, *s); });
     w->attachScreen(QStringLiteral("BES Firmalar"), [w, s] { zeran::definitions::openPensionCompanies(w, *s); });
+    w->attachScreen(QStringLiteral("Kullanıcı Tanımları"), [w, s] {
+        zeran::ui::openUserAdmin(w, *s, w->prompter());
+        w->refreshStatus();
+    });
+    w->attachScreen(QStringLiteral("İşlem İzleme"), [w, s] { zeran::ui::openAuditViewer(w, *s, w->prompter()); });
 
     // "Personel Bilgileri" and "Zeran Bordrosu" are two doors to the one payroll screen.
     auto *printer = new DocumentRunPrinter(session, window.prompter());

@@ -1,6 +1,6 @@
 # Debian 12 packages of the project; sourced by the set-up and test scripts.
 ZERAN_BUILD_PACKAGES="build-essential cmake pkg-config qt6-base-dev libqt6sql6-ibase libfbclient2 firebird-dev
-  firebird3.0-server-core firebird3.0-utils libxlsxwriter-dev libcurl4-openssl-dev fonts-dejavu-core qt6-translations-l10n
+  firebird3.0-server-core firebird3.0-utils libxlsxwriter-dev libcurl4-openssl-dev libsodium-dev fonts-dejavu-core qt6-translations-l10n
   libreoffice-calc-nogui python3-uno"
 ZERAN_TEST_PACKAGES="firebird3.0-server poppler-utils unzip python3-openpyxl python3-xlrd python3-aiosmtpd xvfb xauth"
 # Only the benchmarks (bench/run measures peak memory with it).
@@ -23,6 +23,9 @@ zeran_install() {
 
 zeran_build() {
     local dir=${1:-build}
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    # A compiler cache, where one is installed, lets several build folders share their objects.
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
     cmake --build "$dir" -j"$(nproc)"
 }

@@ -9,6 +9,8 @@
 #include "database.h"
 
 #include <QDateTime>
+#include <QStringList>
+#include <QVector>
 
 namespace zeran::audit {
 
@@ -32,5 +34,33 @@ void write(db::Database &db, WorkingContext &ctx, const Entry &e,
            const QDateTime &at = QDateTime::currentDateTime());
 
 inline constexpr const char *kFailureMessage = "IZLKAY HATA";
+
+// ---- The viewer's reading ------------------------------------------------------------------
+
+/// The viewer's filters; empty texts and a null date filter nothing.
+struct ViewFilter {
+    QDate date;
+    bool onward = false;  ///< "Devam": the date and later
+    QString user;
+    QString kind;         ///< "Y", "D" or "S"
+    QString section;
+    QString text;         ///< found anywhere in the description
+    enum class Order { Date, User, Number } order = Order::Date;
+};
+
+struct Line {
+    QDate TARIH;
+    QTime SAAT;
+    QString USR, ADSOY, ACIK, BOLUM, TUR;
+    int KAYNO1 = 0;
+};
+
+/// This program's lines (PRG "1") that pass the filter, in the chosen order.
+QVector<Line> lines(const db::Database &db, const ViewFilter &filter);
+/// The user names and the sections found in this program's lines, sorted.
+QStringList users(const db::Database &db);
+QStringList sections(const db::Database &db);
+/// "Yeni Kayıt", "Değişiklik", "Silme" for "Y", "D", "S".
+QString kindText(const QString &tur);
 
 }  // namespace zeran::audit

@@ -1,10 +1,15 @@
 #include "schema.h"
 
 #include "clock.h"
+#include "passwords.h"
 #include "settingsrow.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QSqlQuery>
+
+#include <functional>
+#include <vector>
 
 static void initSchemaResources()
 {
@@ -71,7 +76,7 @@ void runScript(db::Database &db, const QStringList &statements)
 
 namespace {
 void createWith(const db::ConnectParams &params, const QString &script, const QStringList &after = {},
-                const QVariantMap &afterBinds = {})
+                const QVariantMap &afterBinds = {}, const std::function<void(db::Database &)> &finish = {})
 {
     const QStringList statements = scriptStatements(script);
     db::createDatabase(params);
@@ -85,6 +90,8 @@ void createWith(const db::ConnectParams &params, const QString &script, const QS
                 db.exec(s, afterBinds);
             t.commit();
         }
+        if (finish)
+            finish(db);
         db.close();
     } catch (...) {
         // A half-made database is no database: leave nothing behind when the file is ours.
@@ -99,7 +106,8 @@ void createMainDatabase(const db::ConnectParams &params)
 {
     // A new institution starts in the year it is set up.
     createWith(params, QStringLiteral("personel"), {QStringLiteral("UPDATE PTANIM SET CYIL=:YIL")},
-               {{QStringLiteral("YIL"), QString::number(clock::today().year())}});
+               {{QStringLiteral("YIL"), QString::number(clock::today().year())}},
+               [](db::Database &db) { applyUpgrades(db); });
 }
 
 void createAccountingDatabase(const db::ConnectParams &params)
@@ -137,6 +145,112 @@ void upgradeTo25001(db::Database &db)
     for (const QString &s : statements)
         db.exec(s);
     t.commit();
+}
+
+namespace {
+
+bool relationExists(db::Database &db, const QString &table)
+{
+    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME=:T"),
+                     {{QStringLiteral("T"), table}})
+               .toInt() > 0;
+}
+
+bool columnExists(db::Database &db, const QString &table, const QString &column)
+{
+    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM RDB$RELATION_FIELDS "
+                                    "WHERE RDB$RELATION_NAME=:T AND RDB$FIELD_NAME=:C"),
+                     {{QStringLiteral("T"), table}, {QStringLiteral("C"), column}})
+               .toInt() > 0;
+}
+
+/// One numbered upgrade: its definitions (each run only when `needed` says so, so a
+/// half-finished earlier try is taken up again) and its data changes.
+struct Upgrade {
+    int number;
+    std::function<void(db::Database &)> definitions;
+    std::function<void(db::Database &)> data;
+};
+
+/// 1: login passwords kept as Argon2id hashes in USERS.PWHASH; clear-text passwords are
+/// hashed and blanked (an empty one stays "no password": that user sets one at the next login).
+void passwordHashColumn(db::Database &db)
+{
+    if (!columnExists(db, QStringLiteral("USERS"), QStringLiteral("PWHASH")))
+        db.exec(QStringLiteral("ALTER TABLE USERS ADD PWHASH VARCHAR(128)"));
+}
+
+void hashClearPasswords(db::Database &db)
+{
+    QList<std::pair<int, QString>> clear;
+    QSqlQuery q = db.exec(QStringLiteral("SELECT HNO,PSSWD FROM USERS WHERE PWHASH IS NULL AND PSSWD<>''"));
+    while (q.next())
+        clear.push_back({q.value(0).toInt(), q.value(1).toString()});
+    for (const auto &[hno, password] : clear) {
+        db.exec(QStringLiteral("UPDATE USERS SET PWHASH=:H, PSSWD='' WHERE HNO=:N"),
+                {{QStringLiteral("H"), passwords::hash(password)}, {QStringLiteral("N"), hno}});
+    }
+}
+
+const std::vector<Upgrade> &upgrades()
+{
+    static const std::vector<Upgrade> all = {
+        {1, passwordHashColumn, hashClearPasswords},
+    };
+    return all;
+}
+
+}  // namespace
+
+int latestUpgrade()
+{
+    return upgrades().back().number;
+}
+
+QList<int> appliedUpgrades(db::Database &db)
+{
+    QList<int> done;
+    if (!relationExists(db, QStringLiteral("ZERSURUM")))
+        return done;
+    QSqlQuery q = db.exec(QStringLiteral("SELECT NUMARA FROM ZERSURUM ORDER BY NUMARA"));
+    while (q.next())
+        done << q.value(0).toInt();
+    return done;
+}
+
+void applyUpgrades(db::Database &db)
+{
+    QList<int> done = appliedUpgrades(db);
+    if (!done.isEmpty() && done.last() >= latestUpgrade())
+        return;
+    if (!relationExists(db, QStringLiteral("ZERSURUM"))) {
+        db::Transaction t(db);
+        db.exec(QStringLiteral("CREATE TABLE ZERSURUM (NUMARA INTEGER NOT NULL, TARIH TIMESTAMP, "
+                               "CONSTRAINT PK_ZERSURUM PRIMARY KEY (NUMARA))"));
+        t.commit();
+    }
+    for (const Upgrade &u : upgrades()) {
+        if (done.contains(u.number))
+            continue;
+        {
+            db::Transaction t(db);
+            u.definitions(db);
+            t.commit();
+        }
+        try {
+            db::Transaction t(db);
+            u.data(db);
+            db.exec(QStringLiteral("INSERT INTO ZERSURUM (NUMARA, TARIH) VALUES (:N, CURRENT_TIMESTAMP)"),
+                    {{QStringLiteral("N"), u.number}});
+            t.commit();
+        } catch (const db::DbError &) {
+            // A second workstation that upgraded at the same moment makes the insert fail on
+            // the key: its upgrade stands and this try's data changes are rolled back.
+            if (!appliedUpgrades(db).contains(u.number))
+                throw;
+        }
+        done << u.number;
+    }
 }
 
 QStringList ensureResultKeys(db::Database &db)

@@ -32,6 +32,17 @@ void upgradeTo25001(db::Database &db);
 /// The statements of that upgrade, in order.
 QStringList upgrade25001Statements();
 
+/// This program's own numbered upgrades (the sibling program's version text PTANIM.VER stays
+/// as it is): each is applied once, in order, and recorded in ZERSURUM with its number; its
+/// definitions are committed first, then its data changes with the record. Running it again
+/// does nothing. Throws db::DbError when an upgrade fails (its data part is then rolled back;
+/// the next start tries again).
+void applyUpgrades(db::Database &db);
+/// The numbers of the upgrades recorded in the database, in order.
+QList<int> appliedUpgrades(db::Database &db);
+/// The number of the last upgrade this program knows.
+int latestUpgrade();
+
 /// The unique keys of the result and snapshot rows (one row per pay record, kind and month).
 /// A database made before they existed gets them here, but only a table without duplicate
 /// rows: the duplicates are returned, one line each, for the clerk to clear first.

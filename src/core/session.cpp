@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "schema.h"
 #include "settingsrow.h"
+#include "userstore.h"
 
 #include <QSqlRecord>
 
@@ -110,6 +111,13 @@ GateResult Session::versionGate(QString *detail)
     };
     switch (cal::compareVersion(*number)) {
     case cal::VersionGate::Equal:
+        try {
+            schema::applyUpgrades(*main_);
+        } catch (const db::DbError &e) {
+            if (detail)
+                *detail = e.text;
+            return GateResult::UpgradeFailed;
+        }
         ensureKeys();
         return GateResult::Equal;
     case cal::VersionGate::Higher:
@@ -117,6 +125,7 @@ GateResult Session::versionGate(QString *detail)
     case cal::VersionGate::Lower:
         try {
             schema::upgradeTo25001(*main_);
+            schema::applyUpgrades(*main_);
             ensureKeys();
             return GateResult::Upgraded;
         } catch (const db::DbError &e) {
@@ -188,6 +197,16 @@ std::pair<QString, QString> Session::hakbul(const QString &code)
         }
     }
     return {ctx.G, ctx.K};
+}
+
+bool Session::mayChange(const QString &section)
+{
+    hakbul(section);
+    // Rights fail closed: a section without a row gives no change right, except to the
+    // super-user, who has every right.
+    const bool may = ctx.KULNO == users::kSuperUser || ctx.K == QLatin1String("E");
+    ctx.K = may ? QStringLiteral("E") : QStringLiteral("H");
+    return may;
 }
 
 void Session::loginAsDefaultUser()

@@ -64,6 +64,10 @@ public:
     void rightsaktar();
     /// HAKBUL: first row with the code; empty texts when none. Sets ctx.G / ctx.K.
     std::pair<QString, QString> hakbul(const QString &code);
+    /// Whether the logged-in user may change the data of a rights section: the screens that
+    /// gate on a right ask this when they open. No rights row means no (the super-user always
+    /// may); ctx.K is set to "E"/"H" accordingly.
+    bool mayChange(const QString &section);
     /// Login with login switched off: user 1 with its name and description.
     void loginAsDefaultUser();
 

@@ -1,8 +1,10 @@
-// The login: four attempts, exact names, hidden users refused, Enter moving through the
-// fields; the dialog closes only through its two commands.
+// The login: four attempts, exact names, hidden users refused, passwords checked against their
+// hashes, a user without a password sent to choose one, Enter moving through the fields; the
+// dialog closes only through its two commands.
 
 #include "login.h"
 #include "logindialog.h"
+#include "passwords.h"
 #include "testsupport.h"
 #include "uitest.h"
 
@@ -28,6 +30,15 @@ private:
         d.findChild<QLineEdit *>("passwordEdit")->setText(password);
     }
 
+    QString hashOf(const QString &name) const
+    {
+        for (const ui::LoginUser &u : users_) {
+            if (u.USR == name)
+                return u.PWHASH;
+        }
+        return {};
+    }
+
 private slots:
     void initTestCase()
     {
@@ -35,11 +46,13 @@ private slots:
         db_ = std::make_unique<db::Database>(test::uniqueName("login"));
         db_->open(fresh_->params);
         const QString insert = QStringLiteral(
-            "INSERT INTO USERS (USR,HNO,PSSWD,ACIK,OZEL) VALUES (:USR,:HNO,:PSSWD,:ACIK,:OZEL)");
+            "INSERT INTO USERS (USR,HNO,PSSWD,PWHASH,ACIK,OZEL) VALUES (:USR,:HNO,'',:PH,:ACIK,:OZEL)");
         db::Transaction t(*db_);
-        db_->exec(insert, {{"USR", "ALI"}, {"HNO", 2}, {"PSSWD", "ab1"}, {"ACIK", "Ali Veli"}, {"OZEL", "3"}});
-        db_->exec(insert, {{"USR", "GIZLI"}, {"HNO", 3}, {"PSSWD", "x"}, {"ACIK", "Gizli"}, {"OZEL", "2"}});
-        db_->exec(insert, {{"USR", "ŞÜKRÜ"}, {"HNO", 4}, {"PSSWD", "çğ1"}, {"ACIK", "Şükrü Öz"}, {"OZEL", "3"}});
+        db_->exec(insert, {{"USR", "ALI"}, {"HNO", 2}, {"PH", passwords::hash("ab1")}, {"ACIK", "Ali Veli"}, {"OZEL", "3"}});
+        db_->exec(insert, {{"USR", "GIZLI"}, {"HNO", 3}, {"PH", passwords::hash("x")}, {"ACIK", "Gizli"}, {"OZEL", "2"}});
+        db_->exec(insert, {{"USR", "ŞÜKRÜ"}, {"HNO", 4}, {"PH", passwords::hash("çğ1 uzun şifre")}, {"ACIK", "Şükrü Öz"}, {"OZEL", "3"}});
+        // A user without OZEL is not hidden.
+        db_->exec(insert, {{"USR", "VELI"}, {"HNO", 5}, {"PH", passwords::hash("v")}, {"ACIK", "Veli"}, {"OZEL", QVariant()}});
         t.commit();
         users_ = ui::loadLoginUsers(*db_);
     }
@@ -50,7 +63,7 @@ private slots:
         for (const ui::LoginUser &u : users_)
             names << u.USR;
         names.sort();
-        QCOMPARE(names, (QStringList{"ALI", "ZIVO", "ŞÜKRÜ"}));
+        QCOMPARE(names, (QStringList{"ALI", "VELI", "ZIVO", "ŞÜKRÜ"}));
     }
 
     // Each attempt is "name|password"; the outcome is what the dialog ends with after the
@@ -77,9 +90,14 @@ private slots:
         QTest::newRow("name is case-sensitive") << QStringList{"ali|ab1"} << QStringList{unknown} << "open";
         QTest::newRow("no trimming of the name") << QStringList{"ALI |ab1"} << QStringList{unknown} << "open";
         QTest::newRow("password is case-sensitive") << QStringList{"ALI|AB1"} << QStringList{wrong} << "open";
-        QTest::newRow("six characters never match") << QStringList{"ALI|ab1ab1"} << QStringList{wrong} << "open";
+        QTest::newRow("a longer text with the password inside") << QStringList{"ALI|ab1ab1"} << QStringList{wrong} << "open";
+        QTest::newRow("the stored hash typed as the password")
+            << QStringList{QStringLiteral("ALI|") + hashOf(QStringLiteral("ALI"))} << QStringList{wrong} << "open";
+        QTest::newRow("empty password of a user who has one") << QStringList{"ALI|"} << QStringList{wrong} << "open";
+        QTest::newRow("a password for the built-in user who has none")
+            << QStringList{"ZIVO|abc"} << QStringList{wrong} << "open";
         QTest::newRow("hidden user refused") << QStringList{"GIZLI|x"} << QStringList{unknown} << "open";
-        QTest::newRow("Turkish letters") << QStringList{"ŞÜKRÜ|çğ1"} << QStringList{} << "4";
+        QTest::newRow("Turkish letters, longer than five") << QStringList{"ŞÜKRÜ|çğ1 uzun şifre"} << QStringList{} << "4";
         QTest::newRow("empty password of the built-in user") << QStringList{"ZIVO|"} << QStringList{} << "1";
     }
     void attempts()
@@ -111,6 +129,8 @@ private slots:
             QVERIFY(d.login());
             QCOMPARE(d.login()->HNO, outcome.toInt());
             QCOMPARE(d.login()->name, tries.last().section(QLatin1Char('|'), 0, 0));
+            // Only a user without a password is sent to choose one.
+            QCOMPARE(d.login()->mustSetPassword, d.login()->HNO == 1);
         }
     }
 

@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "commandgroups.h"
 #include "mainwindow.h"
+#include "passwords.h"
 #include "session.h"
 #include "setupdialog.h"
 #include "testsupport.h"
@@ -357,6 +358,45 @@ private slots:
         QCOMPARE(ended.size(), 1);
         // The user who never logged in does not replace the remembered one.
         QCOMPARE(AppSettings::read().USR, QStringLiteral("ZIVO"));
+    }
+
+    // A user without a password (a new database's ZIVO) chooses one before the program
+    // opens; declining ends the program.
+    void firstLoginChoosesAPassword_data()
+    {
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("chosen") << true;
+        QTest::newRow("declined") << false;
+    }
+    void firstLoginChoosesAPassword()
+    {
+        QFETCH(bool, chosen);
+        test::FreshDatabase fresh;
+        test::storeLocation(fresh.dir.path());
+        Session s;
+        s.openMain(fresh.params);
+        execSql(s, QStringLiteral("UPDATE PTANIM SET UDUR=:U"), {{"U", "E"}});
+        s.main().close();
+        test::ScriptedPrompter p;
+        MainWindow w(s, cwd_.path(), &p);
+        w.setLoginRunner([]() -> std::optional<ui::LoginResult> {
+            return ui::LoginResult{1, QStringLiteral("ZIVO"), QString(), true};
+        });
+        int asked = 0;
+        w.setNewPasswordRunner([&]() -> std::optional<QString> {
+            ++asked;
+            return chosen ? std::optional<QString>(QStringLiteral("yeni şifre")) : std::nullopt;
+        });
+        w.ibaseac();
+        w.runActivation();
+        QCOMPARE(asked, 1);
+        QCOMPARE(w.activated(), chosen);
+        QCOMPARE(w.stopped(), !chosen);
+        s.main().close();
+        db::Database check(test::uniqueName("check"));
+        check.open(fresh.params);
+        const QString hash = check.scalar(QStringLiteral("SELECT PWHASH FROM USERS WHERE HNO=1")).toString();
+        QCOMPARE(passwords::verify(hash, QStringLiteral("yeni şifre")), chosen);
     }
 
     void versionGateStops_data()

@@ -1,6 +1,7 @@
 #include "login.h"
 
 #include "database.h"
+#include "passwords.h"
 
 namespace zeran::ui {
 
@@ -28,7 +29,9 @@ LoginAttempts::Outcome LoginAttempts::tamam(const QString &name, const QString &
     }
     out.nameFound = true;
     out.description = it->ACIK;
-    if (it->PSSWD != password) {
+    const bool noPassword = it->PWHASH.isEmpty();
+    const bool right = noPassword ? password.isEmpty() : passwords::verify(it->PWHASH, password);
+    if (!right) {
         out.kind = Outcome::Kind::WrongPassword;
         out.message = QString::fromUtf8(kWrongPasswordMessage);
         ++attempt_;
@@ -36,7 +39,7 @@ LoginAttempts::Outcome LoginAttempts::tamam(const QString &name, const QString &
         return out;
     }
     out.kind = Outcome::Kind::LoggedIn;
-    out.result = {it->HNO, name, it->ACIK};
+    out.result = {it->HNO, name, it->ACIK, noPassword};
     return out;
 }
 

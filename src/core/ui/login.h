@@ -1,6 +1,8 @@
 #pragma once
 // The login rules, apart from the dialog: four attempts, an exact (case-sensitive) name, the
-// password compared as typed, hidden users (OZEL "2") never offered.
+// typed password checked against the stored hash, hidden users (OZEL "2") never offered. A
+// user without a password (a new database's "ZIVO") logs in with an empty one and must choose
+// a password before the program opens.
 
 #include "userstore.h"
 
@@ -22,6 +24,7 @@ struct LoginResult {
     int HNO = 0;
     QString name;         ///< as typed (equal to USERS.USR)
     QString description;  ///< USERS.ACIK
+    bool mustSetPassword = false;  ///< no password stored yet: one is chosen before the program opens
 };
 
 class LoginAttempts {

@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "commandgroups.h"
 #include "logindialog.h"
+#include "useradmin.h"
 #include "mainmenu.h"
 #include "prompter.h"
 #include "session.h"
@@ -61,6 +62,12 @@ MainWindow::MainWindow(Session &session, QString currentDir, Prompter *prompter,
     prompter_ = prompter;
     setupRunner_ = [this](SetupMode m) { return runSetupDialog(m); };
     loginRunner_ = [this] { return runLoginDialog(); };
+    newPasswordRunner_ = [this]() -> std::optional<QString> {
+        NewPasswordDialog dialog(*prompter_, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.password();
+    };
 
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Zeran Maaş Modülü"));
@@ -382,6 +389,23 @@ void MainWindow::runActivation()
         if (!login) {
             endProgram(0);
             return;
+        }
+        if (login->mustSetPassword) {
+            // Nobody works under a user without a password: one is chosen first.
+            const std::optional<QString> password = newPasswordRunner_();
+            if (!password) {
+                endProgram(0);
+                return;
+            }
+            try {
+                users::setPassword(session_.main(), login->HNO, *password);
+            } catch (const db::DbError &e) {
+                fail(e.text, 1);
+                return;
+            } catch (const std::exception &e) {
+                fail(QString::fromUtf8(e.what()), 1);
+                return;
+            }
         }
         session_.ctx.KULNO = login->HNO;
         session_.ctx.userName = login->name;

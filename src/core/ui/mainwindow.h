@@ -76,6 +76,10 @@ public:
     using LoginRunner = std::function<std::optional<LoginResult>()>;
     void setSetupRunner(SetupRunner r) { setupRunner_ = std::move(r); }
     void setLoginRunner(LoginRunner r) { loginRunner_ = std::move(r); }
+    /// Asked after the login of a user without a password: the new one, or nothing (the
+    /// program ends).
+    using NewPasswordRunner = std::function<std::optional<QString>()>;
+    void setNewPasswordRunner(NewPasswordRunner r) { newPasswordRunner_ = std::move(r); }
 
 public slots:
     /// Popup "ÇalışmaYılı".
@@ -110,6 +114,7 @@ private:
     Prompter *prompter_ = nullptr;
     SetupRunner setupRunner_;
     LoginRunner loginRunner_;
+    NewPasswordRunner newPasswordRunner_;
 
     bool activating_ = false;
     bool activated_ = false;

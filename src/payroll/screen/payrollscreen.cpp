@@ -4,6 +4,7 @@
 #include "ledgerscreens.h"
 #include "mainwindow.h"
 #include "paymodels.h"
+#include "payrolldoors.h"
 #include "payrollmake.h"
 #include "prompter.h"
 #include "session.h"
@@ -13,10 +14,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace zeran::payrollscreen {
 
@@ -152,6 +156,58 @@ void PayrollScreen::connectForm()
     connect(form_.printDetail, &QAction::triggered, this, [this] { printPayroll(Document::Detailed); });
     connect(form_.payslipButton, &QPushButton::clicked, this, [this] { printPayslips(); });
     connect(form_.closeButton, &QPushButton::clicked, this, [this] { closeScreen(); });
+    connectDoors();
+}
+
+void PayrollScreen::connectDoors()
+{
+    // A menu button (its commands are actions) is usable when one of its actions has a door.
+    for (QPushButton *b : findChildren<QPushButton *>()) {
+        if (QMenu *menu = b->menu(); menu && b != form_.printButton) {
+            bool any = false;
+            for (QAction *a : menu->actions()) {
+                const bool has = std::any_of(registeredDoors().begin(), registeredDoors().end(),
+                                             [a](const RegisteredDoor &d) { return d.objectName == a->objectName(); });
+                a->setEnabled(has);
+                any = any || has;
+            }
+            if (any)
+                browseCommands_.push_back(b);
+        }
+    }
+    for (const RegisteredDoor &d : registeredDoors()) {
+        const Door door = d.door;
+        const bool needsPerson = d.needsPerson;
+        auto open = [this, door, needsPerson] {
+            if (editing_ || (needsPerson && !record_))
+                return;
+            const DoorContext ctx{session_,      unit_,        currentKey(),
+                                  form_.singlePerson->isChecked(), runYear_, runMonth_,
+                                  periodText_,  loaded_,      pays_,
+                                  currentRow_};
+            AfterDoor after = AfterDoor::Nothing;
+            try {
+                after = door(this, ctx);
+            } catch (const db::DbError &e) {
+                prompter_.inform(this, e.text);
+            } catch (const std::exception &e) {
+                prompter_.inform(this, QString::fromUtf8(e.what()));
+            }
+            if (after == AfterDoor::Reload)
+                reload(currentKey(), currentRow_);
+        };
+        if (auto *b = findChild<QPushButton *>(d.objectName)) {
+            connect(b, &QPushButton::clicked, this, open);
+            browseCommands_.push_back(b);
+            if (needsPerson)
+                personCommands_.push_back(b);
+            // The pay grid's double click is the same command as "Bordro Hesapla".
+            if (d.objectName == QLatin1String("computeButton"))
+                connect(form_.payGrid, &QTableView::doubleClicked, this, open);
+        } else if (auto *a = findChild<QAction *>(d.objectName)) {
+            connect(a, &QAction::triggered, this, open);
+        }
+    }
 }
 
 // ---- Opening and SORGULA ----------------------------------------------------------------

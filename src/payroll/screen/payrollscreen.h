@@ -82,6 +82,8 @@ public:
 private:
     /// The screen's behaviour on the widgets the form built.
     void connectForm();
+    /// Commands whose screens live in other modules, through the registered doors.
+    void connectDoors();
 
     void fillUnitBox();
     void fillLists();

@@ -6,6 +6,7 @@
 #include "prompter.h"
 #include "ratestore.h"
 #include "session.h"
+#include "userstore.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -195,6 +196,8 @@ void TaxRatesDialog::reject()
 void openTaxRates(QWidget *parent, Session &session)
 {
     ui::BoxPrompter prompter;
+    // The rates are payroll data: the screen follows the user's change right of that section.
+    session.mayChange(QString::fromLatin1(users::kPayrollSection));
     TaxRatesDialog dialog(session.main(), session.ctx, prompter, configuredRateService(), parent);
     dialog.exec();
 }
