@@ -9,6 +9,9 @@
 #include "personnelscreens.h"
 #include "runprinting.h"
 #include "session.h"
+#include "allowancedialog.h"
+#include "payrolldoors.h"
+#include "summarydialog.h"
 #include "auditviewer.h"
 #include "taxratesdialog.h"
 #include "useradmin.h"
@@ -35,6 +38,23 @@ void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
         w->refreshStatus();
     });
     w->attachScreen(QStringLiteral("İşlem İzleme"), [w, s] { zeran::ui::openAuditViewer(w, *s, w->prompter()); });
+
+    // The month's summary from the payroll screen (its unit; the person in "Tek Kişi"), and the
+    // minimum-living-allowance list.
+    zeran::payrollscreen::registerDoor(
+        QStringLiteral("summaryButton"), [w](QWidget *screen, const zeran::payrollscreen::DoorContext &c) {
+            zeran::summary::SummaryOpening o;
+            o.mode = zeran::summary::SummaryMode::Monthly;
+            o.year = c.year != 0 ? QString::number(c.year) : c.session.ctx.CYIL;
+            o.month = c.month != 0 ? c.month : c.session.ctx.AY;
+            o.unit = c.unit;
+            o.person = c.singlePerson ? c.current.PKAYNO : 0;
+            o.periodText = c.periodText;
+            zeran::summary::openSummary(screen, c.session, w->prompter(), o);
+            return zeran::payrollscreen::AfterDoor::Nothing;
+        });
+    w->attachScreen(QStringLiteral("A.G.İndirim Bordrosu"),
+                    [w, s] { zeran::summary::openAllowanceList(w, *s, w->prompter()); });
 
     // "Personel Bilgileri" and "Zeran Bordrosu" are two doors to the one payroll screen.
     auto *printer = new DocumentRunPrinter(session, window.prompter());
