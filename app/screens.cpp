@@ -13,6 +13,7 @@
 #include "payrolldoors.h"
 #include "summarydialog.h"
 #include "auditviewer.h"
+#include "bankdialog.h"
 #include "taxratesdialog.h"
 #include "useradmin.h"
 #include "unionsdialog.h"
@@ -55,6 +56,16 @@ void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
         });
     w->attachScreen(QStringLiteral("A.G.İndirim Bordrosu"),
                     [w, s] { zeran::summary::openAllowanceList(w, *s, w->prompter()); });
+
+    // The bank payment file: from the main menu, and from the payroll screen for its unit and
+    // month.
+    w->attachScreen(QStringLiteral("Banka Maaş Dosyası"),
+                    [w, s] { zeran::bankfiles::openBankDialog(w, *s, w->prompter()); });
+    zeran::payrollscreen::registerDoor(
+        QStringLiteral("bankFileAction"), [w](QWidget *screen, const zeran::payrollscreen::DoorContext &c) {
+            zeran::bankfiles::openBankDialog(screen, c.session, w->prompter(), c.unit, c.month);
+            return zeran::payrollscreen::AfterDoor::Nothing;
+        });
 
     // "Personel Bilgileri" and "Zeran Bordrosu" are two doors to the one payroll screen.
     auto *printer = new DocumentRunPrinter(session, window.prompter());

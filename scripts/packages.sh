@@ -2,7 +2,7 @@
 ZERAN_BUILD_PACKAGES="build-essential cmake pkg-config qt6-base-dev libqt6sql6-ibase libfbclient2 firebird-dev
   firebird3.0-server-core firebird3.0-utils libxlsxwriter-dev libcurl4-openssl-dev libsodium-dev fonts-dejavu-core qt6-translations-l10n
   libreoffice-calc-nogui python3-uno"
-ZERAN_TEST_PACKAGES="firebird3.0-server poppler-utils unzip python3-openpyxl python3-xlrd python3-aiosmtpd xvfb xauth"
+ZERAN_TEST_PACKAGES="firebird3.0-server poppler-utils unzip openssl python3-openpyxl python3-xlrd python3-aiosmtpd xvfb xauth"
 # Only the benchmarks (bench/run measures peak memory with it).
 ZERAN_BENCH_PACKAGES="time"
 

@@ -192,4 +192,31 @@ std::optional<int> payRecordSeniority(db::Database &db, int pkayno)
     return q.value(1).isNull() ? 0 : q.value(1).toInt();
 }
 
+// The retirement-contribution correction dialog's writes and its duplicate check.
+int updateRegistryNumbers(db::Database &db, int pkayno, const QString &emsno, const QString &tckno)
+{
+    return db
+        .exec(QStringLiteral("UPDATE SICIL SET EMSNO=:EMS,TCKNO=:TC WHERE PKAYNO=:PK"),
+              {{QStringLiteral("EMS"), emsno}, {QStringLiteral("TC"), tckno}, {QStringLiteral("PK"), pkayno}})
+        .numRowsAffected();
+}
+
+bool retirementNumberUsed(db::Database &db, const QString &emsno, int pkayno)
+{
+    return db
+        .scalar(QStringLiteral("SELECT COUNT(*) FROM SICIL WHERE EMSNO=:EMS AND PKAYNO<>:PK"),
+                {{QStringLiteral("EMS"), emsno}, {QStringLiteral("PK"), pkayno}})
+        .toInt() > 0;
+}
+
+// The bank screen's exclusion of a person from the bank payment list.
+int excludeFromBankPayment(db::Database &db, int pkayno)
+{
+    db::Transaction work(db);
+    const int changed = db.exec(QStringLiteral("UPDATE SICIL SET MBKOD='H' WHERE PKAYNO=:SN"), {{QStringLiteral("SN"), pkayno}})
+                            .numRowsAffected();
+    work.commit();
+    return changed;
+}
+
 }  // namespace zeran::personnel

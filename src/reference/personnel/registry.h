@@ -70,6 +70,16 @@ QString personAuditText(const Person &p);
 /// no pay record.
 std::optional<int> payRecordSeniority(db::Database &db, int pkayno);
 
+/// The retirement-contribution correction: the person's identity and retirement numbers,
+/// in the caller's unit of work. Returns the rows changed (0: no such person).
+int updateRegistryNumbers(db::Database &db, int pkayno, const QString &emsno, const QString &tckno);
+/// Whether another person than `pkayno` carries the retirement number `emsno`.
+bool retirementNumberUsed(db::Database &db, const QString &emsno, int pkayno);
+
+/// "Listeden Çıkar" of the bank screen: the person is paid through the bank no more
+/// (MBKOD 'H') until the registry sets it back, in its own unit of work. Returns the rows changed.
+int excludeFromBankPayment(db::Database &db, int pkayno);
+
 inline constexpr const char *kNameMissing = "DİKKAT!! Adı Giriniz";
 inline constexpr const char *kSurnameMissing = "DİKKAT!! Soyadı Giriniz";
 inline constexpr const char *kIdentityMissing = "DİKKAT!! T.C.Kimlik Numarasını Giriniz";
