@@ -14,6 +14,7 @@
 #include "summarydialog.h"
 #include "auditviewer.h"
 #include "bankdialog.h"
+#include "contributionscreens.h"
 #include "taxratesdialog.h"
 #include "useradmin.h"
 #include "unionsdialog.h"
@@ -56,6 +57,20 @@ void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
         });
     w->attachScreen(QStringLiteral("A.G.İndirim Bordrosu"),
                     [w, s] { zeran::summary::openAllowanceList(w, *s, w->prompter()); });
+
+    // Retirement contributions: the declaration file (also from the payroll screen, for its
+    // month), the ledger with its yearly summary, and the monthly voucher.
+    w->attachScreen(QStringLiteral("Emekli Kesenek Dosyası"),
+                    [w, s] { zeran::contributions::ui::openContributionFile(w, *s, w->prompter()); });
+    zeran::payrollscreen::registerDoor(
+        QStringLiteral("retirementFileAction"), [w](QWidget *screen, const zeran::payrollscreen::DoorContext &c) {
+            zeran::contributions::ui::openContributionFile(screen, c.session, w->prompter(), c.month);
+            return zeran::payrollscreen::AfterDoor::Nothing;
+        });
+    w->attachScreen(QStringLiteral("Yıllık İcmal Bordrosu"),
+                    [w, s] { zeran::contributions::ui::openLedger(w, *s, w->prompter()); });
+    w->attachScreen(QStringLiteral("Aylık İcmal ve İhbar Fişi"),
+                    [w, s] { zeran::contributions::ui::openVoucher(w, *s, w->prompter()); });
 
     // The bank payment file: from the main menu, and from the payroll screen for its unit and
     // month.

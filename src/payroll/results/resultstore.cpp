@@ -195,4 +195,16 @@ std::optional<int> lastMonth(db::Database &db, const QString &year, PayrollKind 
     return v.toInt();
 }
 
+int updatePersonSnapshotsInsurance(db::Database &db, int pkayno, const QString &year, const QString &gsstur,
+                                   const QDate &tertar)
+{
+    return db
+        .exec(QStringLiteral("UPDATE ZERARSIV SET GSSTUR=:GS,TERTAR=:TT WHERE PKAYNO=:PK AND YIL=:YL"),
+              {{QStringLiteral("GS"), gsstur},
+               {QStringLiteral("TT"), tertar.isValid() ? QVariant(tertar) : QVariant(QMetaType(QMetaType::QDate))},
+               {QStringLiteral("PK"), pkayno},
+               {QStringLiteral("YL"), year}})
+        .numRowsAffected();
+}
+
 }  // namespace zeran::results

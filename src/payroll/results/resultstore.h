@@ -62,4 +62,10 @@ std::optional<SnapshotRow> readSnapshot(db::Database &db, const PayrollMonth &mo
 /// The largest month of the kind stored for unit `bkod` in `year`; nullopt when none.
 std::optional<int> lastMonth(db::Database &db, const QString &year, PayrollKind kind, int bkod);
 
+/// The retirement-contribution correction: insurance kind and promotion date of every
+/// snapshot row of person `pkayno` in `year`, in the caller's unit of work. Returns the rows
+/// changed.
+int updatePersonSnapshotsInsurance(db::Database &db, int pkayno, const QString &year, const QString &gsstur,
+                                   const QDate &tertar);
+
 }  // namespace zeran::results
