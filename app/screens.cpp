@@ -14,6 +14,7 @@
 #include "summarydialog.h"
 #include "auditviewer.h"
 #include "bankdialog.h"
+#include "cashdialog.h"
 #include "contributionscreens.h"
 #include "taxratesdialog.h"
 #include "useradmin.h"
@@ -71,6 +72,21 @@ void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
                     [w, s] { zeran::contributions::ui::openLedger(w, *s, w->prompter()); });
     w->attachScreen(QStringLiteral("Aylık İcmal ve İhbar Fişi"),
                     [w, s] { zeran::contributions::ui::openVoucher(w, *s, w->prompter()); });
+
+    // The payment order and the posting of the payroll screen's unit and month (the person in
+    // "Tek Kişi").
+    zeran::payrollscreen::registerDoor(
+        QStringLiteral("paymentOrderButton"), [w](QWidget *screen, const zeran::payrollscreen::DoorContext &c) {
+            zeran::posting::CashRequest r;
+            r.unit = c.unit;
+            r.month = c.month != 0 ? c.month : c.session.ctx.AY;
+            r.monthText = c.periodText;
+            r.kindCode = QStringLiteral("1");
+            if (c.singlePerson && c.current.PKOD != 0)
+                r.person = c.current.PKOD;
+            zeran::posting::openCash(screen, c.session, w->prompter(), r);
+            return zeran::payrollscreen::AfterDoor::Nothing;
+        });
 
     // The bank payment file: from the main menu, and from the payroll screen for its unit and
     // month.

@@ -192,10 +192,28 @@ void hashClearPasswords(db::Database &db)
     }
 }
 
+/// 2: the posting's work table ZERQRNAK keeps amounts in DOUBLE PRECISION (a unit's totals run
+/// into millions), whole account-code parts ("630") and its line order (SIRA).
+void workTableLayout(db::Database &db)
+{
+    if (columnExists(db, QStringLiteral("ZERQRNAK"), QStringLiteral("SIRA")))
+        return;
+    db.exec(QStringLiteral(
+        "ALTER TABLE ZERQRNAK ADD SIRA INTEGER, ALTER K1 TYPE VARCHAR(15), ALTER K2 TYPE VARCHAR(15), "
+        "ALTER K3 TYPE VARCHAR(15), ALTER K4 TYPE VARCHAR(15), ALTER K5 TYPE VARCHAR(15), ALTER F1 TYPE VARCHAR(15), "
+        "ALTER F2 TYPE VARCHAR(15), ALTER F3 TYPE VARCHAR(15), ALTER F4 TYPE VARCHAR(15), ALTER E1 TYPE VARCHAR(15), "
+        "ALTER E2 TYPE VARCHAR(15), ALTER E3 TYPE VARCHAR(15), ALTER E4 TYPE VARCHAR(15), "
+        "ALTER BORC TYPE DOUBLE PRECISION, ALTER ALACAK TYPE DOUBLE PRECISION, ALTER BKAYNO TYPE DOUBLE PRECISION, "
+        "ALTER ACIK TYPE VARCHAR(60), ALTER CKOD TYPE INTEGER"));
+    db.exec(QStringLiteral("DROP INDEX IX_ZERQRNAK_USRNO"));
+    db.exec(QStringLiteral("CREATE INDEX IX_ZERQRNAK_USRNO ON ZERQRNAK (USRNO, SIRA)"));
+}
+
 const std::vector<Upgrade> &upgrades()
 {
     static const std::vector<Upgrade> all = {
         {1, passwordHashColumn, hashClearPasswords},
+        {2, workTableLayout, [](db::Database &) {}},
     };
     return all;
 }

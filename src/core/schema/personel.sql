@@ -800,31 +800,34 @@ CREATE TABLE ZERNAKTAN (
 
 CREATE INDEX IX_ZERNAKTAN_PLAN ON ZERNAKTAN (BKOD, NAKTUR);
 
--- Account lines being prepared for posting, one set per user (USRNO).
+-- Account lines being prepared for posting, one set per user (USRNO), in the order SIRA.
+-- Amounts are DOUBLE PRECISION (a unit's totals run into millions); a code part holds a whole
+-- part of an account code ("630") or the rest of one ("01.01").
 CREATE TABLE ZERQRNAK (
     USRNO   SMALLINT,
+    SIRA    INTEGER,
     HESNO   VARCHAR(15),
-    K1      VARCHAR(2),
-    K2      VARCHAR(2),
-    K3      VARCHAR(2),
-    K4      VARCHAR(2),
-    K5      VARCHAR(2),
-    F1      VARCHAR(2),
-    F2      VARCHAR(2),
-    F3      VARCHAR(2),
-    F4      VARCHAR(2),
+    K1      VARCHAR(15),
+    K2      VARCHAR(15),
+    K3      VARCHAR(15),
+    K4      VARCHAR(15),
+    K5      VARCHAR(15),
+    F1      VARCHAR(15),
+    F2      VARCHAR(15),
+    F3      VARCHAR(15),
+    F4      VARCHAR(15),
     FT      VARCHAR(2),
-    E1      VARCHAR(2),
-    E2      VARCHAR(2),
-    E3      VARCHAR(2),
-    E4      VARCHAR(2),
-    BORC    FLOAT,
-    ALACAK  FLOAT,
-    ACIK    VARCHAR(50),
+    E1      VARCHAR(15),
+    E2      VARCHAR(15),
+    E3      VARCHAR(15),
+    E4      VARCHAR(15),
+    BORC    DOUBLE PRECISION,
+    ALACAK  DOUBLE PRECISION,
+    ACIK    VARCHAR(60),
     TUR     CHAR(1),
     DUR     CHAR(1),
-    CKOD    SMALLINT,
-    BKAYNO  FLOAT,
+    CKOD    INTEGER,
+    BKAYNO  DOUBLE PRECISION,
     MTUR    CHAR(1),
     KKOD    VARCHAR(11),
     FKOD    VARCHAR(11),
@@ -832,7 +835,7 @@ CREATE TABLE ZERQRNAK (
     EKOD    VARCHAR(9)
 );
 
-CREATE INDEX IX_ZERQRNAK_USRNO ON ZERQRNAK (USRNO);
+CREATE INDEX IX_ZERQRNAK_USRNO ON ZERQRNAK (USRNO, SIRA);
 
 -- Sibling program's account lines, laid out like ZERNAKTAN. This system only adds the
 -- budget-code columns in the upgrade and deletes rows of years before 2024.

@@ -207,4 +207,26 @@ int updatePersonSnapshotsInsurance(db::Database &db, int pkayno, const QString &
         .numRowsAffected();
 }
 
+int stampJournalNumber(db::Database &db, const PayrollMonth &month, std::optional<int> bkod, std::optional<int> pkod,
+                       std::optional<qint64> yevno, std::optional<qint64> onlyWhere)
+{
+    checkMonth(month);
+    QString sql = QStringLiteral("UPDATE ZERMAAS SET YEVNO=:YN WHERE AY=:AY AND YIL=:YIL AND TUR=:TUR");
+    QVariantMap binds = monthBinds(month);
+    binds.insert(QStringLiteral("YN"), yevno ? QVariant(double(*yevno)) : QVariant(QMetaType(QMetaType::Double)));
+    if (bkod) {
+        sql += kUnitCondition;
+        binds.insert(QStringLiteral("BKOD"), *bkod);
+    }
+    if (pkod) {
+        sql += QStringLiteral(" AND PKOD=:PKOD");
+        binds.insert(QStringLiteral("PKOD"), *pkod);
+    }
+    if (onlyWhere) {
+        sql += QStringLiteral(" AND YEVNO=:OLD");
+        binds.insert(QStringLiteral("OLD"), double(*onlyWhere));
+    }
+    return db.exec(sql, binds).numRowsAffected();
+}
+
 }  // namespace zeran::results

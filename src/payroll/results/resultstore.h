@@ -68,4 +68,12 @@ std::optional<int> lastMonth(db::Database &db, const QString &year, PayrollKind 
 int updatePersonSnapshotsInsurance(db::Database &db, int pkayno, const QString &year, const QString &gsstur,
                                    const QDate &tertar);
 
+/// The journal number of a posting stamped on the payroll's rows (ZERMAAS.YEVNO): the rows of
+/// kind `month.TUR` in `month`, of unit `bkod` (every unit when empty) and of the person's code
+/// `pkod` when given (single-person posting), in the caller's unit of work. With `onlyWhere`
+/// only rows that now carry that number change (undoing a stamp: `yevno` empty clears it).
+/// Returns the rows changed.
+int stampJournalNumber(db::Database &db, const PayrollMonth &month, std::optional<int> bkod, std::optional<int> pkod,
+                       std::optional<qint64> yevno, std::optional<qint64> onlyWhere = {});
+
 }  // namespace zeran::results
