@@ -15,6 +15,13 @@
 #include "auditviewer.h"
 #include "bankdialog.h"
 #include "cashdialog.h"
+#include "gradescreens.h"
+#include "monthstart.h"
+#include "plancopy.h"
+#include "plandialog.h"
+#include "planstore.h"
+#include "promotionsdialog.h"
+#include "unitsdialog.h"
 #include "contributionscreens.h"
 #include "taxratesdialog.h"
 #include "useradmin.h"
@@ -97,6 +104,43 @@ void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
             zeran::bankfiles::openBankDialog(screen, c.session, w->prompter(), c.unit, c.month);
             return zeran::payrollscreen::AfterDoor::Nothing;
         });
+
+    // Indicator tables, promotions and the grade picker. The payroll screen's "Terfiler" (also
+    // opened by its month-start check) works on its unit, or the active unit under "Tümü"; the
+    // two "..." buttons pick the salary and the retirement grade of the current pay record.
+    w->attachScreen(QStringLiteral("Gösterge Tanımları"),
+                    [w, s] { zeran::grades::ui::openIndicators(w, *s, w->prompter()); });
+    // Pay units. Their copy and delete take the account plans along, and "Nakit Bilgileri"
+    // opens the unit's cash definitions: both belong to the posting module, above the units.
+    zeran::units::setAccountPlanCopier(&zeran::posting::copyPlans);
+    zeran::units::setAccountPlanDeleter(&zeran::posting::deletePlans);
+    zeran::units::ui::setCashDefinitionsOpener([w](QWidget *parent, zeran::Session &session, int bkod, const QString &kind) {
+        zeran::posting::openPlanDefinitions(parent, session, w->prompter(), bkod, kind);
+    });
+    w->attachScreen(QStringLiteral("Birim Tanımları"), [w, s] { zeran::units::ui::openUnits(w, *s, w->prompter()); });
+    zeran::payrollscreen::registerDoor(
+        QStringLiteral("promotionsButton"), [w](QWidget *screen, const zeran::payrollscreen::DoorContext &c) {
+            const int unit = c.unit != 0 ? c.unit : c.session.ctx.MBKOD;
+            return zeran::promotions::ui::openPromotions(screen, c.session, w->prompter(), unit)
+                       ? zeran::payrollscreen::AfterDoor::Reload
+                       : zeran::payrollscreen::AfterDoor::Nothing;
+        });
+    for (const auto &[name, mode] : {std::pair{QStringLiteral("payIndicatorButton"), zeran::grades::PickMode::Salary},
+                                     std::pair{QStringLiteral("retirementIndicatorButton"), zeran::grades::PickMode::Retirement}}) {
+        zeran::payrollscreen::registerDoor(
+            name,
+            [w, mode](QWidget *screen, const zeran::payrollscreen::DoorContext &c) {
+                // Differences are measured from the month before the run's.
+                const int month = c.month != 0 ? c.month : c.session.ctx.AY;
+                const int year = c.year != 0 ? c.year : c.session.ctx.CYIL.toInt();
+                const zeran::monthstart::Month previous = zeran::monthstart::previousMonth(month, year);
+                return zeran::grades::ui::pickForRecord(screen, c.session, w->prompter(), mode, c.current.PKAYNO,
+                                                        c.current.BKOD, c.current.PKOD, previous.year, previous.month)
+                           ? zeran::payrollscreen::AfterDoor::Reload
+                           : zeran::payrollscreen::AfterDoor::Nothing;
+            },
+            true);
+    }
 
     // "Personel Bilgileri" and "Zeran Bordrosu" are two doors to the one payroll screen.
     auto *printer = new DocumentRunPrinter(session, window.prompter());

@@ -171,4 +171,46 @@ int addMissingPlanHeaders(db::Database &db)
         .numRowsAffected();
 }
 
+namespace {
+const QString kCopiedHeaderColumns = QStringLiteral(
+    "KURAD,SAYKOD,SAYAD,DAKOD,BKOD1,BKOD2,BKOD3,BKOD4,BKOD5,BIRAD,KSKOD,ILGILI,TCKNO,EKLER,BHN,BSUBE,VERDA,CKOD");
+const QString kCopiedLineColumns =
+    QStringLiteral("NAKTUR,HKOD,TUR,DUR,ACIK,HESAP,HESAPDUR,YIL,BKAYNO,KKOD,FKOD,FTIP,EKOD,CKOD");
+}  // namespace
+
+void copyPlans(db::Database &db, int fromBkod, int toBkod)
+{
+    db::Transaction t(db);
+    // Column lists are fixed here; only the unit codes are values.
+    db.exec(QStringLiteral("INSERT INTO ZERNAKBIL (BKOD,NAKTUR,%1) SELECT :TO,NAKTUR,%1 FROM ZERNAKBIL WHERE BKOD=:FROM")
+                .arg(kCopiedHeaderColumns),
+            {{QStringLiteral("TO"), toBkod}, {QStringLiteral("FROM"), fromBkod}});
+    QList<int> lines;
+    QSqlQuery q = db.exec(QStringLiteral("SELECT HARNO FROM ZERNAKTAN WHERE BKOD=:FROM ORDER BY HARNO"),
+                          {{QStringLiteral("FROM"), fromBkod}});
+    while (q.next())
+        lines << q.value(0).toInt();
+    qint64 largest = db.scalar(QStringLiteral("SELECT COALESCE(MAX(HARNO),0) FROM ZERNAKTAN")).toLongLong();
+    for (int harno : lines) {
+        // The shared generator only goes up; a number some other writer took as the table's
+        // largest plus one is stepped over.
+        const qint64 next = std::max(db.scalar(QStringLiteral("SELECT GEN_ID(GEN_HARNO,1) FROM RDB$DATABASE")).toLongLong(),
+                                     largest + 1);
+        const int number = db::smallintKey(next, QStringLiteral("ZERNAKTAN.HARNO"));
+        db.exec(QStringLiteral("INSERT INTO ZERNAKTAN (HARNO,BKOD,%1) SELECT :NEW,:TO,%1 FROM ZERNAKTAN WHERE HARNO=:OLD")
+                    .arg(kCopiedLineColumns),
+                {{QStringLiteral("NEW"), number}, {QStringLiteral("TO"), toBkod}, {QStringLiteral("OLD"), harno}});
+        largest = number;
+    }
+    t.commit();
+}
+
+void deletePlans(db::Database &db, int bkod)
+{
+    db::Transaction t(db);
+    db.exec(QStringLiteral("DELETE FROM ZERNAKTAN WHERE BKOD=:BK"), {{QStringLiteral("BK"), bkod}});
+    db.exec(QStringLiteral("DELETE FROM ZERNAKBIL WHERE BKOD=:BK"), {{QStringLiteral("BK"), bkod}});
+    t.commit();
+}
+
 }  // namespace zeran::posting

@@ -32,4 +32,11 @@ int deletePlanHeadersWithoutUnit(db::Database &db);
 /// every unit code of BIRIM, where missing; returns the rows made.
 int addMissingPlanHeaders(db::Database &db);
 
+/// The unit copy: every plan of unit `fromBkod` (headers and lines, every cash kind) copied to
+/// `toBkod`, in the caller's unit of work. Copied lines keep their order and take numbers from
+/// GEN_HARNO, above the table's largest; the generator is never set back.
+void copyPlans(db::Database &db, int fromBkod, int toBkod);
+/// The unit delete: every plan of unit `bkod`, lines and headers, in the caller's unit of work.
+void deletePlans(db::Database &db, int bkod);
+
 }  // namespace zeran::posting

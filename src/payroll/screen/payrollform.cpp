@@ -262,7 +262,7 @@ QWidget *Builder::incomePage()
     auto *g = panel(top, salary);
     auto *payIndicator = command(QStringLiteral("..."), "payIndicatorButton", salary);
     payIndicator->setToolTip(QStringLiteral("Gösterge Tablosu"));
-    payIndicator->setEnabled(false);  // the indicator table comes with a later screen
+    payIndicator->setEnabled(false);  // enabled by its door (payrolldoors.h)
     auto *retIndicator = command(QStringLiteral("..."), "retirementIndicatorButton", salary);
     retIndicator->setToolTip(QStringLiteral("Gösterge Tablosu"));
     retIndicator->setEnabled(false);
@@ -455,7 +455,7 @@ QWidget *Builder::otherPage()
                                               leave, past, bases, summary};
     for (std::size_t i = 0; i < all.size(); ++i)
         ch->addWidget(all[i], int(i / 4), int(i % 4));
-    // Their screens come with later pieces of work.
+    // Their screens live in higher modules: a registered door enables them.
     for (QPushButton *later : {leave, past, bases, summary})
         later->setEnabled(false);
     v->addWidget(commands);
@@ -498,8 +498,8 @@ QWidget *Builder::commandBar(QWidget *parent)
     auto *g = new QGridLayout(bar);
     g->setContentsMargins(0, 0, 0, 0);
 
-    // A command of the bar, where the form keeps it, and whether its screen comes with a
-    // later piece of work (it is built disabled then).
+    // A command of the bar, where the form keeps it, and whether its screen lives in a higher
+    // module (it is built disabled then, and its registered door enables it).
     struct Command {
         const char *caption;
         const char *name;

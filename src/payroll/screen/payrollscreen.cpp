@@ -4,6 +4,7 @@
 #include "ledgerscreens.h"
 #include "mainwindow.h"
 #include "paymodels.h"
+#include "monthstartstore.h"
 #include "payrolldoors.h"
 #include "payrollmake.h"
 #include "prompter.h"
@@ -413,6 +414,59 @@ void PayrollScreen::reload(const RecordKey &keep, int fallbackRow)
 
 void PayrollScreen::runMonthStartChecks()
 {
+    // The list made again after an answer that changed data asks nothing more.
+    static const char *const kRunning = "monthStartChecksRunning";
+    if (property(kRunning).toBool())
+        return;
+    const WorkingContext &ctx = session_.ctx;
+    const bool promotionChecks = ctx.FORM == QLatin1String("E");
+    const bool childCheck = ctx.BORTEK == QLatin1String("E");
+    if (!promotionChecks && !childCheck)
+        return;
+    // "Tümü" looks at the unit chosen before, or at the settings' default unit.
+    const int unit = unit_ != 0 ? unit_ : ctx.MBKOD;
+    monthstart::Findings found;
+    try {
+        found = monthstart::find(
+            monthstart::loadInput(session_.main(), runMonth_, workingYear_.toInt(), unit, ctx.startUpDate()));
+    } catch (const db::DbError &e) {
+        prompter_.inform(this, e.text);
+        return;
+    }
+
+    bool changed = false;
+    if (promotionChecks && !found.due.empty() && prompter_.ask(this, QString::fromUtf8(monthstart::kDueQuestion))) {
+        // The promotions screen sits above this one: it is reached through its door.
+        for (const RegisteredDoor &d : registeredDoors()) {
+            if (d.objectName != QLatin1String("promotionsButton"))
+                continue;
+            const DoorContext door{session_,   unit,  currentKey(), form_.singlePerson->isChecked(), runYear_,
+                                   runMonth_,  periodText_, loaded_, pays_, currentRow_};
+            try {
+                changed = d.door(this, door) == AfterDoor::Reload || changed;
+            } catch (const db::DbError &e) {
+                prompter_.inform(this, e.text);
+            }
+        }
+    }
+    if (promotionChecks && !found.paid.empty() && prompter_.ask(this, QString::fromUtf8(monthstart::kPaidQuestion))) {
+        try {
+            monthstart::clearPaidIncreases(session_.main(), found.paid);
+            prompter_.inform(this, QString::fromUtf8(monthstart::kCleared));
+            changed = true;
+        } catch (const db::DbError &e) {
+            prompter_.inform(this, e.text);
+        }
+    }
+    if (childCheck && !found.childMismatches.empty() &&
+        prompter_.ask(this, QString::fromUtf8(monthstart::kChildQuestion)))
+        prompter_.inform(this, QString::fromUtf8(monthstart::kChildAdvice));
+
+    if (changed) {
+        setProperty(kRunning, true);
+        reload(currentKey(), currentRow_);
+        setProperty(kRunning, false);
+    }
 }
 
 void PayrollScreen::makeCurrent(int row)

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <stdexcept>
 
@@ -261,6 +262,35 @@ int markFixedItemOnSalaryRecords(db::Database &db, int slot)
     if (slot < 1 || slot > 10)
         throw std::invalid_argument("extra item slot out of 1-10");
     return db.exec(kMarkFixedItem.arg(slot)).numRowsAffected();
+}
+
+// ---- The units screen's copy and delete ---------------------------------------------------
+
+namespace {
+const QString kCopyUnit = QStringLiteral("INSERT INTO ZERBORBIL (BKOD,%1) SELECT :TO,%1 FROM ZERBORBIL WHERE BKOD=:FROM");
+const QString kDeleteUnit = QStringLiteral("DELETE FROM ZERBORBIL WHERE BKOD=:KK");
+}  // namespace
+
+int copyPayRecordsOfUnit(db::Database &db, int from, int to)
+{
+    // The column list comes from the table's own definition, so a column added by a later
+    // upgrade is copied too.
+    const QSqlRecord table = db.handle().record(QStringLiteral("ZERBORBIL"));
+    QStringList columns;
+    for (int i = 0; i < table.count(); ++i) {
+        const QString name = table.fieldName(i).toUpper();
+        if (name != QLatin1String("BKOD"))
+            columns << name;
+    }
+    if (columns.isEmpty())
+        throw db::DbError(db::DbError::Kind::Sql, QStringLiteral("ZERBORBIL sütunları okunamadı"));
+    return db.exec(kCopyUnit.arg(columns.join(QLatin1Char(','))), {{QStringLiteral("FROM"), from}, {QStringLiteral("TO"), to}})
+        .numRowsAffected();
+}
+
+int deletePayRecordsOfUnit(db::Database &db, int bkod)
+{
+    return db.exec(kDeleteUnit, {{QStringLiteral("KK"), bkod}}).numRowsAffected();
 }
 
 }  // namespace zeran::personnel

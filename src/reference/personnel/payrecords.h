@@ -117,4 +117,12 @@ int storeChildCounts(db::Database &db, int pkayno, int coc1, int coc2, int digco
 /// returns the pay records changed.
 int markFixedItemOnSalaryRecords(db::Database &db, int slot);
 
+// ---- The units screen's copy and delete ---------------------------------------------------
+
+/// Copies every pay record of unit `from` into unit `to` with every column of the table
+/// (BKOD excepted) as it is, in the caller's unit of work. Returns the records copied.
+int copyPayRecordsOfUnit(db::Database &db, int from, int to);
+/// Deletes every pay record of unit `bkod`; returns the records deleted.
+int deletePayRecordsOfUnit(db::Database &db, int bkod);
+
 }  // namespace zeran::personnel

@@ -55,4 +55,33 @@ std::optional<UnitHeader> unitHeader(const db::Database &db, int bkod);
 /// from a statement it does not see as a plain select.
 void lockUnits(const db::Database &db, std::optional<int> bkod);
 
+// ---- The units screen ---------------------------------------------------------------------
+
+/// Which units "BİRİM TANIMLAR" lists, and in which order.
+enum class ListFilter { All, Active, Passive };
+enum class ListOrder { Code, Name };
+
+/// A unit row as the units screen edits it (MAS, MUN, TTBA, TTSA are not on the screen; a
+/// change leaves them, a copy carries them).
+struct UnitRow {
+    int BKOD = 0;
+    QString BIRIM, BASLIK, MTUR, AKTIF;
+    QString MAS, MUN, TAS, TUN, SAS, SUN, IAS, IUN, TTBA, TTSA;
+    friend bool operator==(const UnitRow &, const UnitRow &) = default;
+};
+
+std::vector<UnitRow> unitRows(const db::Database &db, ListFilter filter, ListOrder order);
+std::optional<UnitRow> unitRow(const db::Database &db, int bkod);
+/// The largest code of this system's units plus 1 (1 when there are none); the sibling
+/// program's units do not count.
+int nextUnitCode(const db::Database &db);
+/// Inserts the row under its own BKOD (kind 'M'). Throws db::DbError (also on a taken code).
+void insertUnitRow(const db::Database &db, const UnitRow &r);
+/// Writes the screen's columns of unit r.BKOD; returns the rows changed.
+int updateUnitRow(const db::Database &db, const UnitRow &r);
+/// Deletes this system's unit `bkod`; returns the rows deleted.
+int deleteUnitRow(const db::Database &db, int bkod);
+/// Whether payroll results of the unit exist in any year.
+bool unitHasResults(const db::Database &db, int bkod);
+
 }  // namespace zeran::units

@@ -131,6 +131,7 @@ class TestPosting : public QObject {
 private slots:
     void initTestCase() { db::prepareEmbeddedEnvironment(); }
     void plansStored();
+    void plansCopiedAndDeletedWithTheirUnit();
     void workTable();
     void generatedPayrollsBalance();
     void postAndRepost_data();
@@ -183,6 +184,45 @@ void TestPosting::plansStored()
     QCOMPARE(again.back().HKOD, QStringLiteral("999"));
     QCOMPARE(again.back().HARNO, b.db.scalar(QStringLiteral("SELECT MAX(HARNO) FROM ZERNAKTAN")).toInt());
     QCOMPARE(readLines(b.db, 2, QStringLiteral("1")).size(), defaultPlan(DefaultPlan::Mayor, true).size());
+}
+
+void TestPosting::plansCopiedAndDeletedWithTheirUnit()
+{
+    Books b(test::Mode::Embedded, false);
+    b.plan(1, QStringLiteral("1"), DefaultPlan::Salaries);
+    b.plan(1, QStringLiteral("2"), DefaultPlan::Salaries, false);
+    b.plan(2, QStringLiteral("1"), DefaultPlan::Mayor);
+    const int largest = b.db.scalar(QStringLiteral("SELECT MAX(HARNO) FROM ZERNAKTAN")).toInt();
+    // The shared generator stands far below the plans' numbers (they were numbered from the
+    // table's largest): a copy steps over them and leaves the generator no lower than it was.
+    {
+        db::Transaction t(b.db);
+        b.db.exec(QStringLiteral("ALTER SEQUENCE GEN_HARNO RESTART WITH 3"));
+        t.commit();
+    }
+    {
+        db::Transaction t(b.db);
+        copyPlans(b.db, 1, 9);
+        t.commit();
+    }
+    for (const char *kind : {"1", "2"}) {
+        const std::vector<PlanLine> from = readLines(b.db, 1, QString::fromLatin1(kind));
+        const std::vector<PlanLine> to = readLines(b.db, 9, QString::fromLatin1(kind));
+        QCOMPARE(to.size(), from.size());
+        for (std::size_t i = 0; i < to.size(); ++i) {
+            QCOMPARE(to[i].HKOD, from[i].HKOD);  // same order
+            QCOMPARE(to[i].HESAP, from[i].HESAP);
+            QVERIFY(to[i].HARNO > largest);
+        }
+        QCOMPARE(readHeader(b.db, 9, QString::fromLatin1(kind))->SAYAD, readHeader(b.db, 1, QString::fromLatin1(kind))->SAYAD);
+    }
+    QVERIFY(b.db.scalar(QStringLiteral("SELECT GEN_ID(GEN_HARNO,0) FROM RDB$DATABASE")).toInt() >= 3);
+    QVERIFY(readLines(b.db, 2, QStringLiteral("1")).size() > 0);
+
+    deletePlans(b.db, 9);
+    QCOMPARE(b.count(b.db, QStringLiteral("SELECT COUNT(*) FROM ZERNAKTAN WHERE BKOD=9")), 0);
+    QCOMPARE(b.count(b.db, QStringLiteral("SELECT COUNT(*) FROM ZERNAKBIL WHERE BKOD=9")), 0);
+    QVERIFY(readLines(b.db, 1, QStringLiteral("1")).size() > 0);
 }
 
 void TestPosting::workTable()
