@@ -10,6 +10,8 @@
 #include "runprinting.h"
 #include "session.h"
 #include "allowancedialog.h"
+#include "archivedoors.h"
+#include "archivescreen.h"
 #include "payrolldoors.h"
 #include "summarydialog.h"
 #include "auditviewer.h"
@@ -104,6 +106,11 @@ void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
             zeran::bankfiles::openBankDialog(screen, c.session, w->prompter(), c.unit, c.month);
             return zeran::payrollscreen::AfterDoor::Nothing;
         });
+
+    // Past payrolls: the archive from the main menu; the payroll sheet ("Bordro Hesapla") and the
+    // tax bases ("Matrahlar") of the payroll screen's current person.
+    w->attachScreen(QStringLiteral("Maaş Arşiv Bilgileri"), [w, s] { zeran::archive::ui::openArchive(*w, *s); });
+    zeran::archive::ui::registerArchiveDoors(window.prompter());
 
     // Indicator tables, promotions and the grade picker. The payroll screen's "Terfiler" (also
     // opened by its month-start check) works on its unit, or the active unit under "Tümü"; the

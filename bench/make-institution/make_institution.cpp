@@ -1,13 +1,15 @@
 // zeran-bench-make-institution: a large institution for the payroll benchmarks.
 //
-//   zeran-bench-make-institution DIR [--people N] [--units U] [--seed S] [--months M]
+//   zeran-bench-make-institution DIR [--people N] [--units U] [--seed S] [--months M] [--years Y]
 //
 // A new PERSONEL.GDB and ANALITIK.GDB in DIR: the demo institution's settings (working year
 // 2026), rates, titles, indicator tables and definitions; its people replaced by N generated
 // pay records (default 10,000) in U active salary units (default 20); then the monthly
 // payrolls of January … M (default 11, i.e. November) made through the payroll make path,
-// so that December's cumulative income tax reads a year of history. The same options always
-// give the same rows.
+// so that December's cumulative income tax reads a year of history. With --years Y (default 1)
+// the Y − 1 years before hold twelve stored months each: copies of the made months (December
+// a copy of the last one), result rows and snapshots, for the archive's benchmarks. The same
+// options always give the same rows.
 //
 // SICIL.PKAYNO is a SMALLINT: beyond 32,767 people the numbers continue below zero
 // (-1, -2, …), the only way the schema can hold that many distinct people.
@@ -410,7 +412,50 @@ Counts writePeople(db::Database &db, const Reference &ref, const std::vector<int
     return counts;
 }
 
-int makeInstitution(const QString &dirIn, int people, int unitCount, std::uint32_t seed, int months)
+/// The stored months of the years before kYear: each month a copy of a made month of kYear, in
+/// one statement per table and month (history for the archive, not payrolls to recompute).
+void copyHistory(db::Database &db, int years, int months)
+{
+    if (years < 2 || months < 1)
+        return;
+    const auto copyStatement = [](const QString &table, const QStringList &columns) {
+        QStringList select;
+        for (const QString &c : columns) {
+            if (c == QLatin1String("YIL"))
+                select << QStringLiteral("CAST(:TOYIL AS VARCHAR(4))");
+            else if (c == QLatin1String("AY"))
+                select << QStringLiteral("CAST(:TOAY AS SMALLINT)");
+            else
+                select << c;
+        }
+        return QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %1 WHERE YIL=:YIL AND AY=:AY")
+            .arg(table, columns.join(QLatin1Char(',')), select.join(QLatin1Char(',')));
+    };
+    const QString results = copyStatement(QStringLiteral("ZERMAAS"), results::resultReadColumns());
+    const QString snapshots = copyStatement(QStringLiteral("ZERARSIV"), results::snapshotReadColumns());
+    for (int back = 1; back < years; ++back) {
+        QElapsedTimer t;
+        t.start();
+        db::Transaction tx(db);
+        qint64 rows = 0;
+        for (int month = 1; month <= 12; ++month) {
+            const QVariantMap binds{{QStringLiteral("TOYIL"), QString::number(kYear - back)},
+                                    {QStringLiteral("TOAY"), month},
+                                    {QStringLiteral("YIL"), QString::number(kYear)},
+                                    {QStringLiteral("AY"), std::min(month, months)}};
+            rows += db.exec(results, binds).numRowsAffected();
+            db.exec(snapshots, binds);
+        }
+        tx.commit();
+        out() << QStringLiteral("yıl %1: %2 sonuç satırı (ve arşiv satırı), %3 ms\n")
+                     .arg(kYear - back)
+                     .arg(rows)
+                     .arg(bench::msSince(t), 0, 'f', 0);
+        out().flush();
+    }
+}
+
+int makeInstitution(const QString &dirIn, int people, int unitCount, std::uint32_t seed, int months, int years)
 {
     const QString dir = QDir(dirIn).absolutePath();
     const db::ConnectParams params = bench::mainParamsOf(dir);
@@ -483,6 +528,7 @@ int makeInstitution(const QString &dirIn, int people, int unitCount, std::uint32
                      .arg(bench::msSince(t), 0, 'f', 0);
         out().flush();
     }
+    copyHistory(db, years, months);
     out() << QStringLiteral("kurum: %1  kişi %2  tohum %3  yapılmış ay %4  şema ve tanımlar %5 ms  toplam %6 s\n")
                  .arg(dir)
                  .arg(people)
@@ -499,19 +545,21 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    bool ok1 = false, ok2 = false, ok3 = false, ok4 = false;
+    bool ok1 = false, ok2 = false, ok3 = false, ok4 = false, ok5 = false;
     const int people = bench::option(args, QStringLiteral("--people"), QStringLiteral("10000")).toInt(&ok1);
     const int units = bench::option(args, QStringLiteral("--units"), QStringLiteral("20")).toInt(&ok2);
     const std::uint32_t seed = bench::option(args, QStringLiteral("--seed"), QStringLiteral("20261210")).toUInt(&ok3);
     const int months = bench::option(args, QStringLiteral("--months"), QStringLiteral("11")).toInt(&ok4);
-    if (args.size() != 1 || args.first().startsWith(QLatin1String("--")) || !ok1 || !ok2 || !ok3 || !ok4 || people < 1 ||
-        people > 2 * kLargestPositiveKey || units < 1 || units > 3 + int(kUnitNames.size()) || months < 0 || months > 11) {
+    const int years = bench::option(args, QStringLiteral("--years"), QStringLiteral("1")).toInt(&ok5);
+    if (args.size() != 1 || args.first().startsWith(QLatin1String("--")) || !ok1 || !ok2 || !ok3 || !ok4 || !ok5 ||
+        people < 1 || people > 2 * kLargestPositiveKey || units < 1 || units > 3 + int(kUnitNames.size()) ||
+        months < 0 || months > 11 || years < 1 || years > 30) {
         std::fprintf(stderr, "Kullanım: zeran-bench-make-institution DIR [--people N (1…65534)] [--units U (1…23)] "
-                             "[--seed S] [--months M (0…11)]\n");
+                             "[--seed S] [--months M (0…11)] [--years Y (1…30)]\n");
         return 2;
     }
     try {
-        return makeInstitution(args.first(), people, units, seed, months);
+        return makeInstitution(args.first(), people, units, seed, months, years);
     } catch (const db::DbError &e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.text));
     } catch (const std::exception &e) {

@@ -195,6 +195,177 @@ std::optional<int> lastMonth(db::Database &db, const QString &year, PayrollKind 
     return v.toInt();
 }
 
+// ---- Past payrolls: the archive, stored-month corrections and hand-entered tax bases ----
+
+namespace {
+
+const QString kCountLater = QStringLiteral(
+    "SELECT COUNT(*) SAY FROM ZERMAAS WHERE BKOD=:BK AND TUR=:TUR AND YIL=:YL AND AY>:AY");
+const QString kUnitJournal = QStringLiteral(
+    "SELECT FIRST 1 YEVNO FROM ZERMAAS WHERE BKOD=:BK AND TUR=:TUR AND YIL=:YL AND AY=:AY "
+    "AND YEVNO IS NOT NULL AND YEVNO<>0");
+const QString kRowJournal = QStringLiteral(
+    "SELECT YEVNO FROM ZERMAAS WHERE PKAYNO=:PKAYNO AND BKOD=:BKOD AND PKOD=:PKOD AND TUR=:TUR AND YIL=:YIL "
+    "AND AY=:AY");
+const QString kDeleteArchivedResults =
+    QStringLiteral("DELETE FROM ZERMAAS WHERE BKOD=:BK AND TUR=:TUR AND AY=:AY AND YIL=:YL");
+const QString kDeleteArchivedSnapshots =
+    QStringLiteral("DELETE FROM ZERARSIV WHERE BKOD=:BK AND TUR=:TUR AND AY=:AY AND YIL=:YL");
+// The retirement-contribution ledger rows made from the payroll go with it.
+const QString kDeleteLedgerRows =
+    QStringLiteral("DELETE FROM EMKES WHERE BKOD=:BK AND TUR=:TUR AND YIL=:YL AND AY=:AY");
+const QString kRowCondition = QStringLiteral(
+    " WHERE PKAYNO=:PKAYNO AND BKOD=:BKOD AND PKOD=:PKOD AND TUR=:TUR AND YIL=:YIL AND AY=:AY");
+const QString kSetPayment = QStringLiteral("UPDATE ZERMAAS SET ODE=:ODE,ODENO=:ODENO,ODETAR=:ODETAR");
+const QString kPersonYear = QStringLiteral(
+    "SELECT %1,CASE WHEN GELTOP IS NULL AND KESTOP IS NULL AND MAAS IS NULL THEN 1 ELSE 0 END BASEONLY "
+    "FROM ZERMAAS WHERE PKAYNO=:PK AND YIL=:YL ORDER BY AY,TUR,BKOD,PKOD");
+const QString kExists = QStringLiteral(
+    "SELECT COUNT(*) FROM ZERMAAS WHERE PKAYNO=:PK AND BKOD=:BK AND YIL=:YL AND TUR=:TUR AND AY=:AY");
+const QString kInsertTaxBase = QStringLiteral(
+    "INSERT INTO ZERMAAS (PKAYNO,PKOD,BKOD,YIL,AY,TUR,VERMAT,VERMAT1) "
+    "VALUES (:PKAYNO,:PKOD,:BKOD,:YIL,:AY,:TUR,:VERMAT,:VERMAT1)");
+const QString kUpdateTaxBase = QStringLiteral("UPDATE ZERMAAS SET VERMAT=:VERMAT");
+const QString kDeleteTaxBase = QStringLiteral(
+    "DELETE FROM ZERMAAS WHERE PKAYNO=:PKAYNO AND BKOD=:BKOD AND PKOD=:PKOD AND TUR=:TUR AND YIL=:YIL AND AY=:AY "
+    "AND GELTOP IS NULL AND KESTOP IS NULL AND MAAS IS NULL");
+
+QVariantMap payrollBinds(const PayrollMonth &m, int bkod)
+{
+    return {{QStringLiteral("BK"), bkod},
+            {QStringLiteral("TUR"), kindCode(m.TUR)},
+            {QStringLiteral("YL"), m.YIL},
+            {QStringLiteral("AY"), m.AY}};
+}
+
+QVariantMap keyBinds(const RowKey &k)
+{
+    checkKey(k);
+    return {{QStringLiteral("PKAYNO"), k.PKAYNO}, {QStringLiteral("BKOD"), k.BKOD},
+            {QStringLiteral("PKOD"), k.PKOD},     {QStringLiteral("TUR"), kindCode(k.TUR)},
+            {QStringLiteral("YIL"), k.YIL},       {QStringLiteral("AY"), k.AY}};
+}
+
+QVariant nullableDouble(const std::optional<double> &v)
+{
+    return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::Double));
+}
+
+std::optional<qint64> journalOf(const QVariant &v)
+{
+    if (!v.isValid() || v.isNull() || v.toDouble() == 0)
+        return std::nullopt;
+    return qRound64(v.toDouble());
+}
+
+const QStringList kKeyColumns = {QStringLiteral("PKOD"), QStringLiteral("BKOD"), QStringLiteral("TUR"),
+                                 QStringLiteral("AY"),   QStringLiteral("YIL"),  QStringLiteral("PKAYNO")};
+
+}  // namespace
+
+int countLaterMonths(db::Database &db, const PayrollMonth &month, int bkod)
+{
+    checkMonth(month);
+    return db.scalar(kCountLater, payrollBinds(month, bkod)).toInt();
+}
+
+std::optional<qint64> postedJournal(db::Database &db, const PayrollMonth &month, int bkod)
+{
+    checkMonth(month);
+    return journalOf(db.scalar(kUnitJournal, payrollBinds(month, bkod)));
+}
+
+std::optional<qint64> postedJournal(db::Database &db, const RowKey &key)
+{
+    return journalOf(db.scalar(kRowJournal, keyBinds(key)));
+}
+
+DeletedPayroll deleteArchivedPayroll(db::Database &db, const PayrollMonth &month, int bkod)
+{
+    checkMonth(month);
+    const QVariantMap binds = payrollBinds(month, bkod);
+    db::Transaction tx(db);
+    DeletedPayroll d;
+    d.results = db.exec(kDeleteArchivedResults, binds).numRowsAffected();
+    d.snapshots = db.exec(kDeleteArchivedSnapshots, binds).numRowsAffected();
+    d.ledgerRows = db.exec(kDeleteLedgerRows, binds).numRowsAffected();
+    tx.commit();
+    return d;
+}
+
+int setPayment(db::Database &db, const RowKey &key, const PaymentStatus &status)
+{
+    QVariantMap binds = keyBinds(key);
+    binds.insert(QStringLiteral("ODE"), status.ODE.isEmpty() ? QVariant(QMetaType(QMetaType::QString))
+                                                             : QVariant(status.ODE.left(1)));
+    binds.insert(QStringLiteral("ODENO"), nullableDouble(status.ODENO));
+    binds.insert(QStringLiteral("ODETAR"), nullableDouble(status.ODETAR));
+    return db.exec(kSetPayment + kRowCondition, binds).numRowsAffected();
+}
+
+int updateResultRow(db::Database &db, const ResultRow &row)
+{
+    const QVariantList values = resultInsertValues(row);  // refuses before anything is sent
+    const QStringList &columns = resultInsertColumns();
+    QStringList sets;
+    QVariantMap binds = keyBinds(row.key);
+    for (int i = 0; i < columns.size(); ++i) {
+        if (kKeyColumns.contains(columns.at(i)))
+            continue;
+        sets << columns.at(i) + QStringLiteral("=:") + columns.at(i);
+        binds.insert(columns.at(i), values.at(i));
+    }
+    return db.exec(QStringLiteral("UPDATE ZERMAAS SET ") + sets.join(QLatin1Char(',')) + kRowCondition, binds)
+        .numRowsAffected();
+}
+
+std::vector<PersonYearRow> personYearResults(db::Database &db, int pkayno, const QString &year)
+{
+    const QStringList &columns = resultReadColumns();
+    QSqlQuery q = db.exec(kPersonYear.arg(columns.join(QLatin1Char(','))),
+                          {{QStringLiteral("PK"), pkayno}, {QStringLiteral("YL"), year}});
+    QHash<QString, int> position;
+    for (int i = 0; i < columns.size(); ++i)
+        position.insert(columns.at(i), i);
+    const int baseOnly = int(columns.size());
+    std::vector<PersonYearRow> rows;
+    while (q.next()) {
+        PersonYearRow r;
+        r.row = resultFromColumns([&](const QString &c) { return q.value(position.value(c, -1)); });
+        r.taxBaseOnly = q.value(baseOnly).toInt() == 1;
+        rows.push_back(std::move(r));
+    }
+    return rows;
+}
+
+bool resultExists(db::Database &db, int pkayno, int bkod, const PayrollMonth &month)
+{
+    checkMonth(month);
+    QVariantMap binds = payrollBinds(month, bkod);
+    binds.insert(QStringLiteral("PK"), pkayno);
+    return db.scalar(kExists, binds).toInt() > 0;
+}
+
+void insertTaxBase(db::Database &db, const RowKey &key, Money vermat, Money vermat1)
+{
+    QVariantMap binds = keyBinds(key);
+    binds.insert(QStringLiteral("VERMAT"), vermat.toDouble());
+    binds.insert(QStringLiteral("VERMAT1"), vermat1.toDouble());
+    db.exec(kInsertTaxBase, binds);
+}
+
+int updateTaxBase(db::Database &db, const RowKey &key, Money vermat)
+{
+    QVariantMap binds = keyBinds(key);
+    binds.insert(QStringLiteral("VERMAT"), vermat.toDouble());
+    return db.exec(kUpdateTaxBase + kRowCondition, binds).numRowsAffected();
+}
+
+int deleteTaxBase(db::Database &db, const RowKey &key)
+{
+    return db.exec(kDeleteTaxBase, keyBinds(key)).numRowsAffected();
+}
+
 int updatePersonSnapshotsInsurance(db::Database &db, int pkayno, const QString &year, const QString &gsstur,
                                    const QDate &tertar)
 {

@@ -62,6 +62,56 @@ std::optional<SnapshotRow> readSnapshot(db::Database &db, const PayrollMonth &mo
 /// The largest month of the kind stored for unit `bkod` in `year`; nullopt when none.
 std::optional<int> lastMonth(db::Database &db, const QString &year, PayrollKind kind, int bkod);
 
+// ---- Past payrolls: the archive, stored-month corrections and hand-entered tax bases ----
+// Each joins the caller's unit of work (or runs in one of its own).
+
+/// Result rows of unit `bkod` and the payroll's kind and year in months after `month`.
+int countLaterMonths(db::Database &db, const PayrollMonth &month, int bkod);
+/// The first journal number (YEVNO) stamped on the payroll's rows of unit `bkod`; nullopt
+/// when none is posted.
+std::optional<qint64> postedJournal(db::Database &db, const PayrollMonth &month, int bkod);
+/// The journal number of one stored row; nullopt when it is not posted.
+std::optional<qint64> postedJournal(db::Database &db, const RowKey &key);
+
+/// What deleteArchivedPayroll removed.
+struct DeletedPayroll {
+    int results = 0, snapshots = 0, ledgerRows = 0;
+};
+/// Deletes one stored payroll of unit `bkod`: its ZERMAAS and ZERARSIV rows and the rows of
+/// the retirement-contribution ledger (EMKES) made from it.
+DeletedPayroll deleteArchivedPayroll(db::Database &db, const PayrollMonth &month, int bkod);
+
+/// Payment status of a stored row: ODE "1"/"2" (empty: NULL), ODENO and ODETAR (NULL when empty).
+struct PaymentStatus {
+    QString ODE;
+    std::optional<double> ODENO, ODETAR;
+};
+/// Sets the status of one row (`key` names it whole, PKOD included). Returns the rows changed.
+int setPayment(db::Database &db, const RowKey &key, const PaymentStatus &status);
+
+/// Writes every amount and item name of `row` over the stored row of the same key (PKOD
+/// included); keys, payment status and journal number stay. Returns the rows changed (0 when
+/// the row is gone). Throws ResultValueError for a refused value.
+int updateResultRow(db::Database &db, const ResultRow &row);
+
+/// One of a person's rows of the year, and whether it carries only keys and bases (a row
+/// entered on the tax-base screen: GELTOP, KESTOP and MAAS are NULL).
+struct PersonYearRow {
+    ResultRow row;
+    bool taxBaseOnly = false;
+};
+/// Every result row of person `pkayno` in `year` (any unit and kind), ordered by AY, TUR, BKOD.
+std::vector<PersonYearRow> personYearResults(db::Database &db, int pkayno, const QString &year);
+/// Whether a row of the person, unit, year, kind and month exists (any PKOD).
+bool resultExists(db::Database &db, int pkayno, int bkod, const PayrollMonth &month);
+/// A hand-entered tax base: a row with the keys, VERMAT and VERMAT1 only.
+void insertTaxBase(db::Database &db, const RowKey &key, Money vermat, Money vermat1);
+/// Corrects VERMAT of one stored row. Returns the rows changed.
+int updateTaxBase(db::Database &db, const RowKey &key, Money vermat);
+/// Deletes one hand-entered tax-base row: a row of a computed payroll (its totals are set) is
+/// never deleted here. Returns the rows deleted (0: none, or not a hand-entered row).
+int deleteTaxBase(db::Database &db, const RowKey &key);
+
 /// The retirement-contribution correction: insurance kind and promotion date of every
 /// snapshot row of person `pkayno` in `year`, in the caller's unit of work. Returns the rows
 /// changed.
