@@ -28,6 +28,9 @@
 #include "taxratesdialog.h"
 #include "useradmin.h"
 #include "unionsdialog.h"
+#include "dbcheckdialog.h"
+#include "leavescreen.h"
+#include "supportmaildialog.h"
 
 void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
 {
@@ -148,6 +151,20 @@ void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
             },
             true);
     }
+
+    // Leave records from the main menu (the default unit) and from the payroll screen (the
+    // current person's unit and person); the database check; the support mail.
+    w->attachScreen(QStringLiteral("İzin Bilgileri"), [w, s] { zeran::leave::ui::openLeave(w, *s, w->prompter()); });
+    zeran::payrollscreen::registerDoor(
+        QStringLiteral("leaveButton"),
+        [w](QWidget *screen, const zeran::payrollscreen::DoorContext &c) {
+            zeran::leave::ui::openLeave(screen, c.session, w->prompter(), c.current.BKOD, c.current.PKAYNO);
+            return zeran::payrollscreen::AfterDoor::Nothing;
+        },
+        true);
+    w->attachScreen(QStringLiteral("Dosya Kontrol"), [w, s] { zeran::dbcheck::ui::openDbCheck(w, *s, w->prompter()); });
+    w->attachScreen(QStringLiteral("Bize Ulaşın"),
+                    [w, s] { zeran::supportmail::ui::openSupportMail(w, *s, w->prompter()); });
 
     // "Personel Bilgileri" and "Zeran Bordrosu" are two doors to the one payroll screen.
     auto *printer = new DocumentRunPrinter(session, window.prompter());

@@ -74,4 +74,12 @@ bool retirementNumberTaken(db::Database &db, const QString &emsno, int pkayno);
 void saveCorrection(db::Database &db, const PersonCorrection &before, const PersonCorrection &after,
                     const QString &year);
 
+/// The database check: the twelve monthly ledger rows (TUR "1", amounts empty) of `year` for
+/// every unit and person with a pay record, where missing; returns the rows made.
+int addMissingLedgerMonths(db::Database &db, const QString &year);
+/// The database check: deletes the ledger rows of a unit and person without a pay record, of
+/// any year and kind, except rows of years before `year` that hold an amount (paid history);
+/// returns the rows deleted.
+int deleteLedgerRowsWithoutPayRecord(db::Database &db, const QString &year);
+
 }  // namespace zeran::contributions

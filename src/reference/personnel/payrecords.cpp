@@ -264,6 +264,12 @@ int markFixedItemOnSalaryRecords(db::Database &db, int slot)
     return db.exec(kMarkFixedItem.arg(slot)).numRowsAffected();
 }
 
+int deletePayRecordsWithoutUnit(db::Database &db)
+{
+    return db.exec(QStringLiteral("DELETE FROM ZERBORBIL Z WHERE NOT EXISTS (SELECT 1 FROM BIRIM U WHERE U.BKOD=Z.BKOD)"))
+        .numRowsAffected();
+}
+
 // ---- The units screen's copy and delete ---------------------------------------------------
 
 namespace {

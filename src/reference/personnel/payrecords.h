@@ -125,4 +125,8 @@ int copyPayRecordsOfUnit(db::Database &db, int from, int to);
 /// Deletes every pay record of unit `bkod`; returns the records deleted.
 int deletePayRecordsOfUnit(db::Database &db, int bkod);
 
+/// The database check: deletes the pay records whose unit code is no unit of BIRIM (of either
+/// program); returns how many. Joins the caller's unit of work.
+int deletePayRecordsWithoutUnit(db::Database &db);
+
 }  // namespace zeran::personnel
