@@ -1,6 +1,7 @@
 #include "mailer.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -8,6 +9,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 
@@ -105,6 +107,14 @@ MailResult sendMail(const MailServer &server, const MailMessage &m)
 {
     if (const auto refused = checkMessage(m))
         return {false, *refused};
+    return transmit(server, {m.senderName, m.senderAddress, m.to, m.subject, m.body.toUtf8(), {m.attachmentPath}});
+}
+
+MailResult transmit(const MailServer &server, const Outgoing &m)
+{
+    if (hasLineBreak(m.subject) || hasLineBreak(m.senderName) || hasLineBreak(m.senderAddress) ||
+        std::any_of(m.to.begin(), m.to.end(), hasLineBreak))
+        return {false, QStringLiteral("DİKKAT! Konu ve gönderen adı satır sonu içeremez.")};
     if (server.host.trimmed().isEmpty())
         return {false, QStringLiteral("Mail sunucusu (MHOST) tanımlı değil.")};
     globalInit();
@@ -117,7 +127,7 @@ MailResult sendMail(const MailServer &server, const MailMessage &m)
     const QByteArray url = mailUrl(server.host).toUtf8();
     const QByteArray user = server.user.toUtf8();
     const QByteArray password = server.password.toUtf8();
-    const QByteArray from = "<" + m.senderAddress.toUtf8() + ">";
+    const QByteArray from = "<" + m.senderAddress.trimmed().toUtf8() + ">";
     const QByteArray caFile = server.caFile.toLocal8Bit();
     const QByteArray toList = m.to.join(QStringLiteral(", ")).toUtf8();
 
@@ -133,18 +143,19 @@ MailResult sendMail(const MailServer &server, const MailMessage &m)
 
     std::unique_ptr<curl_mime, void (*)(curl_mime *)> mime(curl_mime_init(c), curl_mime_free);
     curl_mimepart *text = curl_mime_addpart(mime.get());
-    const QByteArray body = m.body.toUtf8();
-    curl_mime_data(text, body.constData(), size_t(body.size()));
+    curl_mime_data(text, m.body.constData(), size_t(m.body.size()));
     curl_mime_type(text, "text/plain; charset=UTF-8");
     curl_mime_encoder(text, "base64");
-    curl_mimepart *file = curl_mime_addpart(mime.get());
-    const QByteArray path = m.attachmentPath.toLocal8Bit();
-    const QByteArray fileName = QFileInfo(m.attachmentPath).fileName().toUtf8();
-    if (curl_mime_filedata(file, path.constData()) != CURLE_OK)
-        return {false, QStringLiteral("Ek dosya okunamadı: %1").arg(m.attachmentPath)};
-    curl_mime_filename(file, fileName.constData());
-    curl_mime_type(file, "application/octet-stream");
-    curl_mime_encoder(file, "base64");
+    for (const QString &attachment : m.attachments) {
+        curl_mimepart *file = curl_mime_addpart(mime.get());
+        const QByteArray path = QFile::encodeName(attachment);
+        const QByteArray fileName = QFileInfo(attachment).fileName().toUtf8();
+        if (curl_mime_filedata(file, path.constData()) != CURLE_OK)
+            return {false, QStringLiteral("DİKKAT! Ek dosya okunamadı: %1").arg(attachment)};
+        curl_mime_filename(file, fileName.constData());
+        curl_mime_type(file, "application/octet-stream");
+        curl_mime_encoder(file, "base64");
+    }
 
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
     curl_easy_setopt(c, CURLOPT_URL, url.constData());
@@ -162,6 +173,7 @@ MailResult sendMail(const MailServer &server, const MailMessage &m)
         curl_easy_setopt(c, CURLOPT_PASSWORD, password.constData());
         curl_easy_setopt(c, CURLOPT_LOGIN_OPTIONS, "AUTH=PLAIN");
     } else {
+        // No login is sent, so TLS is taken when the server offers it and not demanded.
         curl_easy_setopt(c, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
     }
     if (!caFile.isEmpty())

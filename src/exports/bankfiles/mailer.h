@@ -59,4 +59,17 @@ struct MailResult {
 /// (checkMessage) are not sent.
 MailResult sendMail(const MailServer &server, const MailMessage &message);
 
+/// One mail as it goes out, already checked by the caller's own rules: the SMTP exchange every
+/// mail of the program shares (login only over TLS, headers encoded, any number of files).
+struct Outgoing {
+    QString senderName;
+    QString senderAddress;
+    QStringList to;  ///< also the Reply-To
+    QString subject;
+    QByteArray body;  ///< UTF-8 text
+    QStringList attachments;
+};
+/// Sends `mail` (blocking). A line break in a header text is refused here too.
+MailResult transmit(const MailServer &server, const Outgoing &mail);
+
 }  // namespace zeran::bankfiles

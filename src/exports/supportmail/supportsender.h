@@ -1,6 +1,7 @@
 #pragma once
-// Sending the support mail over SMTP without a login (libcurl; the bank mailer's header
-// encoding). Refused messages are not sent; every failure is reported, never taken for success.
+// Sending the support mail over SMTP without a login, through the program's one SMTP exchange
+// (bankfiles::transmit). Refused messages are not sent; every failure is reported, never taken
+// for success.
 
 #include "supportmessage.h"
 
