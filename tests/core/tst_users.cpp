@@ -52,7 +52,10 @@ private slots:
 
     void newDatabaseHasTheUpgradeAndAPasswordlessZivo()
     {
-        QCOMPARE(schema::appliedUpgrades(*db_), QList<int>{schema::latestUpgrade()});
+        QList<int> every;
+        for (int n = 1; n <= schema::latestUpgrade(); ++n)
+            every << n;
+        QCOMPARE(schema::appliedUpgrades(*db_), every);
         const QVector<users::LoginUser> users = users::loginUsers(*db_);
         QCOMPARE(users.size(), 1);
         QCOMPARE(users[0].USR, QStringLiteral("ZIVO"));
@@ -74,7 +77,8 @@ private slots:
         const QString ali = value(QStringLiteral("SELECT PWHASH FROM USERS WHERE HNO=2"));
         QVERIFY(passwords::verify(ali, QStringLiteral("ab1")));
         QVERIFY(passwords::verify(value(QStringLiteral("SELECT PWHASH FROM USERS WHERE HNO=1")), QStringLiteral("zz")));
-        QCOMPARE(schema::appliedUpgrades(*db_), QList<int>{1});
+        QVERIFY(schema::appliedUpgrades(*db_).contains(1));
+        QCOMPARE(schema::appliedUpgrades(*db_).size(), schema::latestUpgrade());
         // Again: nothing changes.
         schema::applyUpgrades(*db_);
         QCOMPARE(value(QStringLiteral("SELECT PWHASH FROM USERS WHERE HNO=2")), ali);
