@@ -1,36 +1,39 @@
 #include "screens.h"
 
-#include "definitionsdialog.h"
-#include "generaldialog.h"
-#include "legalratesdialog.h"
-#include "mainwindow.h"
-#include "pensioncompaniesdialog.h"
-#include "payrollscreen.h"
-#include "personnelscreens.h"
-#include "runprinting.h"
-#include "session.h"
 #include "allowancedialog.h"
 #include "archivedoors.h"
 #include "archivescreen.h"
-#include "payrolldoors.h"
-#include "summarydialog.h"
 #include "auditviewer.h"
 #include "bankdialog.h"
 #include "cashdialog.h"
+#include "contributionscreens.h"
+#include "dbcheckdialog.h"
+#include "definitionsdialog.h"
+#include "exportscreen.h"
+#include "generaldialog.h"
 #include "gradescreens.h"
+#include "leavescreen.h"
+#include "legalratesdialog.h"
+#include "listsscreen.h"
+#include "mainwindow.h"
 #include "monthstart.h"
+#include "payrolldoors.h"
+#include "payrollscreen.h"
+#include "payrollviews.h"
+#include "pensioncompaniesdialog.h"
+#include "personnelscreens.h"
 #include "plancopy.h"
 #include "plandialog.h"
 #include "planstore.h"
 #include "promotionsdialog.h"
-#include "unitsdialog.h"
-#include "contributionscreens.h"
-#include "taxratesdialog.h"
-#include "useradmin.h"
-#include "unionsdialog.h"
-#include "dbcheckdialog.h"
-#include "leavescreen.h"
+#include "runprinting.h"
+#include "session.h"
+#include "summarydialog.h"
 #include "supportmaildialog.h"
+#include "taxratesdialog.h"
+#include "unionsdialog.h"
+#include "unitsdialog.h"
+#include "useradmin.h"
 
 void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
 {
@@ -165,6 +168,39 @@ void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
     w->attachScreen(QStringLiteral("Dosya Kontrol"), [w, s] { zeran::dbcheck::ui::openDbCheck(w, *s, w->prompter()); });
     w->attachScreen(QStringLiteral("Bize Ulaşın"),
                     [w, s] { zeran::supportmail::ui::openSupportMail(w, *s, w->prompter()); });
+
+    // The payroll lists and the personnel detail workbook; the payroll screen's lists, its
+    // unit's special deductions, and its person's yearly deductions and past months.
+    w->attachScreen(QStringLiteral("Listeler"), [w, s] { zeran::lists::openLists(w, *s, w->prompter()); });
+    w->attachScreen(QStringLiteral("Personel Detay Listesi"),
+                    [w, s] { zeran::personnelexport::openPersonnelExport(w, *s, w->prompter()); });
+    zeran::payrollscreen::registerDoor(
+        QStringLiteral("listsButton"), [w](QWidget *screen, const zeran::payrollscreen::DoorContext &c) {
+            zeran::lists::openLists(screen, c.session, w->prompter());
+            return zeran::payrollscreen::AfterDoor::Nothing;
+        });
+    zeran::payrollscreen::registerDoor(
+        QStringLiteral("deductionsButton"), [w](QWidget *screen, const zeran::payrollscreen::DoorContext &c) {
+            const int unit = c.unit != 0 ? c.unit : c.current.BKOD;
+            if (unit == 0)
+                return zeran::payrollscreen::AfterDoor::Nothing;
+            zeran::lists::openDeductions(screen, c.session, w->prompter(), unit);
+            return zeran::payrollscreen::AfterDoor::Reload;
+        });
+    zeran::payrollscreen::registerDoor(
+        QStringLiteral("pastPayrollsButton"),
+        [w](QWidget *screen, const zeran::payrollscreen::DoorContext &c) {
+            zeran::lists::openPastMonths(screen, c.session, w->prompter(), c.current.BKOD, c.current.PKAYNO);
+            return zeran::payrollscreen::AfterDoor::Nothing;
+        },
+        true);
+    zeran::payrollscreen::registerDoor(
+        QStringLiteral("deductionSummaryButton"),
+        [w](QWidget *screen, const zeran::payrollscreen::DoorContext &c) {
+            zeran::lists::openYearlyDeductions(screen, c.session, w->prompter(), c.current.PKAYNO, c.current.BKOD);
+            return zeran::payrollscreen::AfterDoor::Nothing;
+        },
+        true);
 
     // "Personel Bilgileri" and "Zeran Bordrosu" are two doors to the one payroll screen.
     auto *printer = new DocumentRunPrinter(session, window.prompter());
