@@ -9,6 +9,7 @@
 #include "contributionscreens.h"
 #include "dbcheckdialog.h"
 #include "definitionsdialog.h"
+#include "differencescreen.h"
 #include "exportscreen.h"
 #include "generaldialog.h"
 #include "gradescreens.h"
@@ -168,6 +169,34 @@ void attachScreens(zeran::ui::MainWindow &window, zeran::Session &session)
     w->attachScreen(QStringLiteral("Dosya Kontrol"), [w, s] { zeran::dbcheck::ui::openDbCheck(w, *s, w->prompter()); });
     w->attachScreen(QStringLiteral("Bize Ulaşın"),
                     [w, s] { zeran::supportmail::ui::openSupportMail(w, *s, w->prompter()); });
+
+    // The difference payroll and the inflation-difference payroll: their posting and summary.
+    for (const auto &[caption, kind] :
+         {std::pair{QStringLiteral("Fark Bordrosu"), zeran::difference::Kind::Difference},
+          std::pair{QStringLiteral("Enflasyon Farkı Bordrosu"), zeran::difference::Kind::Inflation}}) {
+        w->attachScreen(caption, [w, s, kind] {
+            zeran::difference::ui::Openers openers;
+            openers.cash = [w, s](QWidget *screen, const zeran::difference::ui::CashOpening &o) {
+                zeran::posting::CashRequest r;
+                r.unit = o.unit;
+                r.unitName = o.unitName;
+                r.month = o.month;
+                r.monthText = o.monthText;
+                r.kindCode = o.kindCode;
+                zeran::posting::openCash(screen, *s, w->prompter(), r);
+            };
+            openers.summary = [w, s](QWidget *screen, zeran::difference::Kind k, int unit) {
+                zeran::summary::SummaryOpening o;
+                o.mode = k == zeran::difference::Kind::Inflation ? zeran::summary::SummaryMode::Inflation
+                                                                 : zeran::summary::SummaryMode::Difference;
+                o.year = s->ctx.CYIL;
+                o.month = s->ctx.AY;
+                o.unit = unit;
+                zeran::summary::openSummary(screen, *s, w->prompter(), o);
+            };
+            zeran::difference::ui::openDifferenceScreen(w, *s, w->prompter(), kind, std::move(openers));
+        });
+    }
 
     // The payroll lists and the personnel detail workbook; the payroll screen's lists, its
     // unit's special deductions, and its person's yearly deductions and past months.

@@ -89,6 +89,10 @@ void fullLines(const SummaryInput &in, Summary &s)
     }
     l.total("KAZANÇLAR TOPLAMI", "Gelirler Toplamı", S(col::GELTOP));
     l.add("Asgari Geçim İndirimi", S(col::VIADE));
+    // The inflation difference pays a late-payment supplement on top of its net (in MAAS):
+    // shown on its own so that gross − deductions + supplement = net holds on the totals.
+    if (in.mode == SummaryMode::Inflation)
+        l.add("Geç Ödeme Farkı", S(col::EKFARK));
 
     // The monthly payroll withholds the taxes net of the minimum-wage exemption when the
     // installation applies it; the other payrolls always show the computed taxes.
@@ -209,7 +213,7 @@ const std::array<const char *, col::Count> &columnNames()
         "HIZBOR", "VERMAT", "GELVER", "DAMVER", "GELVERKES", "DAMVERKES", "ICRA", "KIRA", "KESTOP", "MAAS", "ACIKKES",
         "VIADE", "KEFALET", "KAZ1", "KAZ2", "KAZ3", "KAZ4", "KAZ5", "KAZ6", "KAZ7", "KAZ8", "KAZ9", "KAZ10", "KES1",
         "KES2", "KES3", "KES4", "KES5", "BES", "DVVIADE", "EKODTUT", "MYOI", "GSSI", "MYOP", "GSSP", "YEMEK", "SEN1",
-        "PCEZA", "DVMAT", "OTRUCR",
+        "PCEZA", "DVMAT", "OTRUCR", "EKFARK",
     };
     return names;
 }

@@ -156,6 +156,7 @@ private slots:
     void kindsUnitsAndPerson();
     void everyUnionListed();
     void itemLines();
+    void inflationSupplementLine();
     void exemptionSwitch_data();
     void exemptionSwitch();
     void meetingLines_data();
@@ -242,6 +243,24 @@ void TestSummary::everyUnionListed()
     QCOMPARE(listed, dues);
     QCOMPARE(*s.line(u("Toplam Sendika Kesintisi")), dues);
     QCOMPARE(itemizedDeductions(s), s.sum(col::KESTOP));
+}
+
+void TestSummary::inflationSupplementLine()
+{
+    // Kind 8 pays NET + the late-payment supplement: gross − deductions + supplement = net.
+    SummaryInput in;
+    in.mode = SummaryMode::Inflation;
+    in.rows = {row(1, 10, 8,
+                   {{col::AYTUT, "1100.00"}, {col::GELTOP, "1100.00"}, {col::GELVER, "100.00"}, {col::KESTOP, "100.00"},
+                    {col::EKFARK, "50.00"}, {col::MAAS, "1050.00"}})};
+    const Summary s = summarize(in);
+    QCOMPARE(s.line(u("Geç Ödeme Farkı"))->toPlain(2), QStringLiteral("50.00"));
+    QCOMPARE(*s.line(u("KAZANÇLAR TOPLAMI")) - *s.line(u("KESİNTİLER TOPLAMI")) + *s.line(u("Geç Ödeme Farkı")),
+             *s.line(u("NET ÖDEME TOPLAMI")));
+    // The other modes have no such line.
+    in.mode = SummaryMode::Difference;
+    in.rows[0].TUR = 2;
+    QVERIFY(!summarize(in).line(u("Geç Ödeme Farkı")));
 }
 
 void TestSummary::itemLines()
