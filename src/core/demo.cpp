@@ -874,7 +874,8 @@ private:
                 {QStringLiteral("KSN"), QString::number(5000 + n)},
                 {QStringLiteral("VERNO"), tc},
                 {QStringLiteral("MBKOD"), (n == 37 || n == 50) ? u8("Hayır") : QStringLiteral("Evet")},
-                {QStringLiteral("BHN"), account},
+                // Customer number "-" account number, as the institution's bank layout reads it.
+                {QStringLiteral("BHN"), account.left(6) + QLatin1Char('-') + account.mid(6)},
                 {QStringLiteral("INO"), iban(bank, account)},
                 {QStringLiteral("CINS"), QString(QLatin1Char(p.cins))},
             };
