@@ -45,6 +45,10 @@ static void initSpreadsheetResources()
 
 namespace zeran::sheet {
 
+// Failures after which a store may be tried once more: the engine or its script died.
+constexpr const char *kScriptCrashed = "Hesap tablosu betiği çöktü";
+constexpr const char *kEngineClosed = "Hesap tablosu motoru beklenmedik biçimde kapandı";
+
 namespace detail {
 
 /// One headless engine process with a private profile and pipe, used by one workbook for
@@ -112,7 +116,7 @@ public:
                 stop();
                 if (!wasConnected)
                     return Result::engineNotStarted();
-                return Result::failure(officeGone ? QStringLiteral("Hesap tablosu motoru beklenmedik biçimde kapandı")
+                return Result::failure(officeGone ? QString::fromUtf8(kEngineClosed)
                                                   : QStringLiteral("Hesap tablosu motoru zamanında yanıt vermedi"));
             }
         }
@@ -126,15 +130,16 @@ public:
         if (QFile f(responsePath); f.open(QIODevice::ReadOnly))
             answer = QJsonDocument::fromJson(f.readAll()).object();
 
+        if (script.exitStatus() != QProcess::NormalExit) {
+            // A dead script never asked the engine to quit: no use waiting for it.
+            m_connected = false;
+            stop();
+            return Result::failure(QString::fromUtf8(kScriptCrashed));
+        }
         if (terminate) {
             if (!m_office->waitForFinished(15000))
                 qWarning("zeran::sheet: the spreadsheet engine did not quit; stopping it");
             stop();
-        }
-
-        if (script.exitStatus() != QProcess::NormalExit) {
-            stop();
-            return Result::failure(QStringLiteral("Hesap tablosu betiği çöktü"));
         }
         if (script.exitCode() == 3) {
             stop();
@@ -294,6 +299,7 @@ using namespace detail;
 
 namespace {
 
+
 // Character width -> 1/100 mm, through the pixels the spreadsheet applications use for it
 // (7 px per character of the standard font, 5 px padding, 96 dpi).
 int widthToHundredthMm(double width)
@@ -347,7 +353,35 @@ Engine &Workbook::Private::theEngine()
 
 Result Workbook::Private::storeWithEngine(const QString &source, const QString &target, FileFormat format)
 {
-    return theEngine().run(storeRequest(sheets, source, target, format), nullptr, true);
+    // The engine writes beside the target, and the file takes the target's place only when it
+    // is whole: a template filled in place is never left half-written. An engine or script that
+    // dies now and then under load is started once more from the untouched source.
+    const QFileInfo info(target);
+    const QString partial = info.dir().filePath(
+        QStringLiteral(".~zeran-%1-%2").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')).arg(info.fileName()));
+    Result r;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QFile::remove(partial);
+        r = theEngine().run(storeRequest(sheets, source, partial, format), nullptr, true);
+        if (r.ok() || r.kind == ErrorKind::EngineNotStarted)
+            break;
+        const bool died = r.message == QString::fromUtf8(kScriptCrashed) || r.message == QString::fromUtf8(kEngineClosed);
+        if (!died)
+            break;
+    }
+    if (!r.ok()) {
+        QFile::remove(partial);
+        return r;
+    }
+    if (QFile::exists(target) && !QFile::remove(target)) {
+        QFile::remove(partial);
+        return Result::failure(QStringLiteral("Dosya yazılamadı: %1").arg(target));
+    }
+    if (!QFile::rename(partial, target)) {
+        QFile::remove(partial);
+        return Result::failure(QStringLiteral("Dosya yazılamadı: %1").arg(target));
+    }
+    return r;
 }
 
 Result Workbook::startEngine()
