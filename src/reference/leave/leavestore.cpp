@@ -3,6 +3,9 @@
 #include "audit.h"
 
 #include <QSet>
+#include <QSqlQuery>
+
+#include <map>
 
 namespace zeran::leave {
 
@@ -24,6 +27,13 @@ const QString kLeaves = QStringLiteral(
     "SELECT PKAYNO,HARNO,ITUR,OTAR,OSAY,MIKTAR,BASTAR,BITTAR,ADRES,TEL,YET1,UNV1,YET,UNV,\"NOT\" "
     "FROM IZIN WHERE PKAYNO=:PK ORDER BY BASTAR,HARNO");
 const QString kEntitlements = QStringLiteral("SELECT YIL,GUN,DEVIR FROM IZINMIKTAR WHERE PKAYNO=:PK ORDER BY YIL");
+// The carry-over reads the leaves and entitlements of a unit's people at once.
+const QString kUnitLeaves = QStringLiteral(
+    "SELECT PKAYNO,HARNO,ITUR,OTAR,OSAY,MIKTAR,BASTAR,BITTAR,ADRES,TEL,YET1,UNV1,YET,UNV,\"NOT\" FROM IZIN I "
+    "WHERE EXISTS (SELECT 1 FROM ZERBORBIL B WHERE B.PKAYNO=I.PKAYNO AND B.BKOD=:BK) ORDER BY PKAYNO,BASTAR,HARNO");
+const QString kUnitEntitlements = QStringLiteral(
+    "SELECT PKAYNO,YIL,GUN,DEVIR FROM IZINMIKTAR M "
+    "WHERE EXISTS (SELECT 1 FROM ZERBORBIL B WHERE B.PKAYNO=M.PKAYNO AND B.BKOD=:BK) ORDER BY PKAYNO,YIL");
 const QString kInsertLeave = QStringLiteral(
     "INSERT INTO IZIN (PKAYNO,HARNO,ITUR,OTAR,OSAY,MIKTAR,BASTAR,BITTAR,ADRES,TEL,YET1,UNV1,YET,UNV,\"NOT\") "
     "VALUES (:PK,:HN,:IT,:OT,:OS,:MI,:BA,:BI,:AD,:TE,:Y1,:U1,:YE,:UN,:NO)");
@@ -31,9 +41,8 @@ const QString kUpdateLeave = QStringLiteral(
     "UPDATE IZIN SET ITUR=:IT,OTAR=:OT,OSAY=:OS,MIKTAR=:MI,BASTAR=:BA,BITTAR=:BI,ADRES=:AD,TEL=:TE,"
     "YET1=:Y1,UNV1=:U1,YET=:YE,UNV=:UN,\"NOT\"=:NO WHERE PKAYNO=:PK AND HARNO=:HN");
 const QString kDeleteLeave = QStringLiteral("DELETE FROM IZIN WHERE PKAYNO=:PK AND HARNO=:HN");
-const QString kYearRowExists = QStringLiteral("SELECT COUNT(*) FROM IZINMIKTAR WHERE YIL=:YL AND PKAYNO=:PK");
-const QString kUpdateYearDays = QStringLiteral("UPDATE IZINMIKTAR SET GUN=:GN WHERE PKAYNO=:PK AND YIL=:YL");
-const QString kInsertYearDays = QStringLiteral("INSERT INTO IZINMIKTAR (PKAYNO,YIL,GUN) VALUES (:X1,:X2,:X3)");
+const QString kStoreYearDays = QStringLiteral(
+    "UPDATE OR INSERT INTO IZINMIKTAR (PKAYNO,YIL,GUN) VALUES (:PK,:YL,:GN) MATCHING (PKAYNO,YIL)");
 const QString kUnitPeopleWithoutRow = QStringLiteral(
     "SELECT DISTINCT B.PKAYNO FROM ZERBORBIL B WHERE B.BKOD=:BK AND NOT EXISTS "
     "(SELECT 1 FROM IZINMIKTAR M WHERE M.PKAYNO=B.PKAYNO AND M.YIL=:YL) ORDER BY B.PKAYNO");
@@ -119,29 +128,35 @@ std::optional<Person> person(const db::Database &db, int pkayno)
     return readPerson(q);
 }
 
+namespace {
+Leave readLeave(const QSqlQuery &q)
+{
+    Leave l;
+    l.PKAYNO = q.value(0).toInt();
+    l.HARNO = q.value(1).toInt();
+    l.ITUR = q.value(2).toInt();
+    l.OTAR = q.value(3).toDate();
+    l.OSAY = text(q.value(4));
+    l.MIKTAR = q.value(5).toInt();
+    l.BASTAR = q.value(6).toDate();
+    l.BITTAR = q.value(7).toDate();
+    l.ADRES = text(q.value(8));
+    l.TEL = text(q.value(9));
+    l.YET1 = text(q.value(10));
+    l.UNV1 = text(q.value(11));
+    l.YET = text(q.value(12));
+    l.UNV = text(q.value(13));
+    l.NOT = text(q.value(14));
+    return l;
+}
+}  // namespace
+
 std::vector<Leave> leavesOf(const db::Database &db, int pkayno)
 {
     std::vector<Leave> out;
     QSqlQuery q = db.exec(kLeaves, {{QStringLiteral("PK"), pkayno}});
-    while (q.next()) {
-        Leave l;
-        l.PKAYNO = q.value(0).toInt();
-        l.HARNO = q.value(1).toInt();
-        l.ITUR = q.value(2).toInt();
-        l.OTAR = q.value(3).toDate();
-        l.OSAY = text(q.value(4));
-        l.MIKTAR = q.value(5).toInt();
-        l.BASTAR = q.value(6).toDate();
-        l.BITTAR = q.value(7).toDate();
-        l.ADRES = text(q.value(8));
-        l.TEL = text(q.value(9));
-        l.YET1 = text(q.value(10));
-        l.UNV1 = text(q.value(11));
-        l.YET = text(q.value(12));
-        l.UNV = text(q.value(13));
-        l.NOT = text(q.value(14));
-        out.push_back(l);
-    }
+    while (q.next())
+        out.push_back(readLeave(q));
     return out;
 }
 
@@ -195,13 +210,8 @@ void deleteLeave(db::Database &db, WorkingContext &ctx, int pkayno, int harno)
 void setYearDays(db::Database &db, WorkingContext &ctx, const std::vector<int> &people, const QString &year, int days)
 {
     db::Transaction tx(db);
-    for (int pk : people) {
-        const QVariantMap key = {{QStringLiteral("YL"), year}, {QStringLiteral("PK"), pk}};
-        if (db.scalar(kYearRowExists, key).toInt() > 0)
-            db.exec(kUpdateYearDays, {{QStringLiteral("GN"), days}, {QStringLiteral("PK"), pk}, {QStringLiteral("YL"), year}});
-        else
-            db.exec(kInsertYearDays, {{QStringLiteral("X1"), pk}, {QStringLiteral("X2"), year}, {QStringLiteral("X3"), days}});
-    }
+    for (int pk : people)
+        db.exec(kStoreYearDays, {{QStringLiteral("PK"), pk}, {QStringLiteral("YL"), year}, {QStringLiteral("GN"), days}});
     audit::write(db, ctx, {QStringLiteral("IZIN"), QStringLiteral("D"),
                            QStringLiteral("%1 YILI İZİN GÜNÜ %2 (%3 KİŞİ)").arg(year).arg(days).arg(people.size())});
     tx.commit();
@@ -218,11 +228,23 @@ CarryResult carryOver(db::Database &db, WorkingContext &ctx, int bkod, const QSt
         while (q.next())
             people.push_back(q.value(0).toInt());
     }
+    std::map<int, std::vector<Leave>> leaves;
+    std::map<int, std::vector<Entitlement>> entitlements;
+    if (!people.empty()) {
+        QSqlQuery q = db.exec(kUnitLeaves, {{QStringLiteral("BK"), bkod}});
+        while (q.next()) {
+            const Leave l = readLeave(q);
+            leaves[l.PKAYNO].push_back(l);
+        }
+        q = db.exec(kUnitEntitlements, {{QStringLiteral("BK"), bkod}});
+        while (q.next())
+            entitlements[q.value(0).toInt()].push_back({text(q.value(1)), q.value(2).toInt(), q.value(3).toInt()});
+    }
     for (int pk : people) {
         // A failed insert leaves the statement undone and the unit of work usable: the
         // person is reported and the others go on.
         try {
-            const int carried = carriedInto(y, entitlementsOf(db, pk), leavesOf(db, pk));
+            const int carried = carriedInto(y, entitlements[pk], leaves[pk]);
             // DEVIR is a SMALLINT: the driver would store an out-of-range figure wrapped.
             if (carried < -db::kSmallIntMax - 1 || carried > db::kSmallIntMax)
                 throw db::DbError(db::DbError::Kind::Sql,
