@@ -4,6 +4,7 @@
 // a line break is refused before anything is sent; every failure is reported.
 
 #include "mailer.h"
+#include "smtpsink.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -62,45 +63,13 @@ sys.stdin.read()
 c.stop()
 )PY";
 
-struct Sink {
+struct Sink : zeran::test::SmtpSink {
     Sink(const QTemporaryDir &dir, const QString &mode)
+        : SmtpSink(kSink, dir.filePath(QStringLiteral("gelen-%1-%2.jsonl").arg(mode).arg(++count)),
+                   {dir.filePath(QStringLiteral("cert.pem")), dir.filePath(QStringLiteral("key.pem")), mode})
     {
-        static int n = 0;
-        out = dir.filePath(QStringLiteral("gelen-%1-%2.jsonl").arg(mode).arg(++n));
-        p.start(QStringLiteral("/usr/bin/python3"),
-                {QStringLiteral("-c"), QString::fromUtf8(kSink), out, dir.filePath(QStringLiteral("cert.pem")),
-                 dir.filePath(QStringLiteral("key.pem")), mode});
-        p.waitForStarted();
-        QElapsedTimer waited;
-        waited.start();
-        while (!p.canReadLine() && waited.elapsed() < 30000 && p.state() == QProcess::Running)
-            p.waitForReadyRead(1000);
-        const QList<QByteArray> words = p.readLine().trimmed().split(' ');
-        if (words.size() == 2 && words[0] == "READY")
-            port = words[1].toInt();
-        if (!port)
-            qWarning().noquote() << QString::fromUtf8(p.readAllStandardError());
     }
-    ~Sink()
-    {
-        p.closeWriteChannel();
-        if (!p.waitForFinished(10000))
-            p.kill();
-        p.waitForFinished();
-    }
-    QList<QJsonObject> received() const
-    {
-        QList<QJsonObject> all;
-        QFile f(out);
-        if (f.open(QIODevice::ReadOnly))
-            for (const QByteArray &line : f.readAll().split('\n'))
-                if (!line.trimmed().isEmpty())
-                    all << QJsonDocument::fromJson(line).object();
-        return all;
-    }
-    QProcess p;
-    QString out;
-    int port = 0;
+    static inline int count = 0;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "supportmessage.h"
 #include "supportsender.h"
+#include "smtpsink.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -49,42 +50,8 @@ sys.stdin.read()
 c.stop()
 )PY";
 
-struct Sink {
-    explicit Sink(const QTemporaryDir &dir)
-    {
-        out = dir.filePath(QStringLiteral("gelen.jsonl"));
-        p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromUtf8(kSink), out});
-        p.waitForStarted();
-        QElapsedTimer waited;
-        waited.start();
-        while (!p.canReadLine() && waited.elapsed() < 30000 && p.state() == QProcess::Running)
-            p.waitForReadyRead(1000);
-        const QList<QByteArray> words = p.readLine().trimmed().split(' ');
-        if (words.size() == 2 && words[0] == "READY")
-            port = words[1].toInt();
-        if (!port)
-            qWarning().noquote() << QString::fromUtf8(p.readAllStandardError());
-    }
-    ~Sink()
-    {
-        p.closeWriteChannel();
-        if (!p.waitForFinished(10000))
-            p.kill();
-        p.waitForFinished();
-    }
-    QList<QJsonObject> received() const
-    {
-        QList<QJsonObject> all;
-        QFile f(out);
-        if (f.open(QIODevice::ReadOnly))
-            for (const QByteArray &line : f.readAll().split('\n'))
-                if (!line.trimmed().isEmpty())
-                    all << QJsonDocument::fromJson(line).object();
-        return all;
-    }
-    QProcess p;
-    QString out;
-    int port = 0;
+struct Sink : zeran::test::SmtpSink {
+    explicit Sink(const QTemporaryDir &dir) : SmtpSink(kSink, dir.filePath(QStringLiteral("gelen.jsonl"))) {}
 };
 
 QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
